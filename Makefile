@@ -1,0 +1,30 @@
+# The commands of the README. Each installs what is missing first.
+BUILD_DIR ?= build
+RELEASE_DIR ?= build-release
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: deps run test screenshot bench clean
+
+deps:
+	./scripts/install-deps.sh
+
+run: deps
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+	cmake --build $(RELEASE_DIR) -j $(JOBS) --target dungeon-ledger
+	$(RELEASE_DIR)/editor/dungeon-ledger
+
+test: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Debug
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+screenshot: deps
+	./scripts/screenshot.sh
+
+bench: deps
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_BENCHMARKS=ON -DBUILD_TESTING=OFF
+	cmake --build build-bench -j $(JOBS)
+	./scripts/bench.sh build-bench
+
+clean:
+	rm -rf $(BUILD_DIR) $(RELEASE_DIR) build-asan build-bench

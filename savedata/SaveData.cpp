@@ -1,0 +1,160 @@
+#include "savedata/SaveData.h"
+
+#include "savedata/FileException.h"
+#include "savedata/SaveFields.h"
+#include "savedata/SaveFile.h"
+
+#include <iostream>
+#include <new>
+
+namespace
+{
+SaveDataMessageHandler& MessageHandler()
+{
+    static SaveDataMessageHandler handler = [](const std::string& text) { std::cerr << text << '\n'; };
+    return handler;
+}
+
+void ShowMessage(const std::string& text)
+{
+    MessageHandler()(text);
+}
+
+std::string FailureMessage(TransferDirection direction, const std::string& path, const std::string& reason)
+{
+    const char* verb = direction == TransferDirection::Load ? "load" : "save";
+    return std::string("Cannot ") + verb + " '" + path + "': " + reason;
+}
+
+void TransferField(CSaveFile& file, const SaveLayout& layout, int offset, FieldWidth width, std::int32_t& value,
+                   TransferDirection direction)
+{
+    if (width == FieldWidth::Byte)
+        TransferByte(file, layout, offset, value, direction);
+    else
+        TransferWord(file, layout, offset, value, direction);
+}
+
+void TransferAllFields(CSaveFile& file, const SaveLayout& layout, SaveData& data, TransferDirection direction)
+{
+    for (const PartyField& field : kPartyFields)
+        TransferField(file, layout, field.offset, field.width, data.party.*field.member, direction);
+    for (int index = 0; index < kChampionCount; ++index) {
+        ChampionRecord& champion = data.champions[static_cast<std::size_t>(index)];
+        for (const ChampionField& field : kChampionFields)
+            TransferField(file, layout, ChampionBlockOffset(index) + field.offset, field.width,
+                          champion.*field.member, direction);
+    }
+}
+
+// Everything that happens while the file is open. Errors propagate.
+bool TransferOpenFile(CSaveFile& file, SaveData& data, TransferDirection direction)
+{
+    const std::optional<SaveLayout> layout = DetectLayout(file);
+    if (!layout) {
+        ShowMessage(kInvalidSignatureMessage);
+        file.Close();
+        return false;
+    }
+    TransferAllFields(file, *layout, data, direction);
+    if (direction == TransferDirection::Store)
+        file.Flush(); // a save is only done once it is on the disk
+    file.Close();
+    return true;
+}
+}
+
+void SetSaveDataMessageHandler(SaveDataMessageHandler handler)
+{
+    MessageHandler() = std::move(handler);
+}
+
+bool TransferSaveData(const std::string& path, SaveData& data, TransferDirection direction)
+{
+    CSaveFile file;
+    std::string reason;
+    try {
+        file.Open(path, direction == TransferDirection::Load ? CSaveFile::Access::ReadOnly
+                                                             : CSaveFile::Access::ReadWrite);
+        return TransferOpenFile(file, data, direction);
+    } catch (const CFileException& error) {
+        reason = error.Reason();
+    } catch (const std::bad_alloc&) {
+        reason = "out of memory";
+    } catch (const std::exception& error) {
+        reason = error.what();
+    }
+    // Still inside the call, with the file (if it opened) not yet closed.
+    ShowMessage(FailureMessage(direction, path, reason));
+    return false;
+}
+
+bool LoadSaveData(const std::string& path, SaveData& data)
+{
+    // Read into a fresh record so a failed load never leaves a half-filled
+    // one behind for a later Save to write out.
+    SaveData loaded;
+    if (!TransferSaveData(path, loaded, TransferDirection::Load))
+        return false;
+    data = loaded;
+    return true;
+}
+
+bool StoreSaveData(const std::string& path, const SaveData& data)
+{
+    SaveData copy = data; // the store direction only reads it
+    return TransferSaveData(path, copy, TransferDirection::Store);
+}
+
+void TransferByte(CSaveFile& file, const SaveLayout& layout, int offset, std::int32_t& value,
+                  TransferDirection direction)
+{
+    const std::int64_t position = std::int64_t{layout.baseOffset} + offset;
+    if (direction == TransferDirection::Load)
+        ReadByteAt(file, position, value);
+    else
+        WriteByteAt(file, position, value);
+}
+
+void TransferWord(CSaveFile& file, const SaveLayout& layout, int offset, std::int32_t& value,
+                  TransferDirection direction)
+{
+    const std::int64_t position = std::int64_t{layout.baseOffset} + offset;
+    if (direction == TransferDirection::Load)
+        ReadWordAt(file, position, value);
+    else
+        WriteWordAt(file, position, value);
+}
+
+void ReadByteAt(CSaveFile& file, std::int64_t position, std::int32_t& value)
+{
+    file.Seek(position);
+    value = 0;
+    unsigned char byte = 0;
+    if (file.Read(&byte, 1) == 1)
+        value = byte;
+}
+
+void ReadWordAt(CSaveFile& file, std::int64_t position, std::int32_t& value)
+{
+    file.Seek(position);
+    unsigned char bytes[2] = {0, 0}; // a byte past the end counts as 0
+    file.Read(bytes, 2);
+    value = bytes[0] + 256 * bytes[1];
+}
+
+void WriteByteAt(CSaveFile& file, std::int64_t position, std::int32_t value)
+{
+    file.Seek(position);
+    const auto byte = static_cast<unsigned char>(static_cast<std::uint32_t>(value) & 0xFFu);
+    file.Write(&byte, 1);
+}
+
+void WriteWordAt(CSaveFile& file, std::int64_t position, std::int32_t value)
+{
+    file.Seek(position);
+    const auto bits = static_cast<std::uint32_t>(value);
+    const unsigned char bytes[2] = {static_cast<unsigned char>(bits & 0xFFu),
+                                    static_cast<unsigned char>((bits >> 8) & 0xFFu)};
+    file.Write(bytes, 2);
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "savedata/SaveLayout.h"
+
+class CSaveFile;
+
+struct PartyState
+{
+    std::int32_t playerCount = 0;
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    std::int32_t direction = 0;
+    std::int32_t level = 0;
+
+    bool operator==(const PartyState&) const = default;
+};
+
+struct ChampionRecord
+{
+    // 16-bit statistics
+    std::int32_t hpCurrent = 0;
+    std::int32_t hpMax = 0;
+    std::int32_t staminaCurrent = 0;
+    std::int32_t staminaMax = 0;
+    std::int32_t manaCurrent = 0;
+    std::int32_t manaMax = 0;
+    std::int32_t food = 0;
+    std::int32_t water = 0;
+    // 8-bit attributes, current/maximum pairs
+    std::int32_t strengthCurrent = 0;
+    std::int32_t strengthMax = 0;
+    std::int32_t dexterityCurrent = 0;
+    std::int32_t dexterityMax = 0;
+    std::int32_t wisdomCurrent = 0;
+    std::int32_t wisdomMax = 0;
+    std::int32_t vitalityCurrent = 0;
+    std::int32_t vitalityMax = 0;
+    std::int32_t antiMagicCurrent = 0;
+    std::int32_t antiMagicMax = 0;
+    std::int32_t antiFireCurrent = 0;
+    std::int32_t antiFireMax = 0;
+    // 16-bit skill experience
+    std::int32_t fighterExperience = 0;
+    std::int32_t ninjaExperience = 0;
+    std::int32_t priestExperience = 0;
+    std::int32_t wizardExperience = 0;
+
+    bool operator==(const ChampionRecord&) const = default;
+};
+
+inline constexpr int kChampionCount = 4;
+
+struct SaveData
+{
+    PartyState party;
+    std::array<ChampionRecord, kChampionCount> champions;
+
+    bool operator==(const SaveData&) const = default;
+};
+
+enum class TransferDirection { Load, Store };
+
+// Fills data from the file. All or nothing: on false, data is untouched.
+bool LoadSaveData(const std::string& path, SaveData& data);
+// Writes the 101 fields into the existing file in place; no other byte.
+bool StoreSaveData(const std::string& path, const SaveData& data);
+// Opens, detects the layout and moves every field in one direction.
+// Reports every failure through the message handler; true on success.
+bool TransferSaveData(const std::string& path, SaveData& data, TransferDirection direction);
+
+// The field-level steps; positions are absolute file positions.
+void TransferByte(CSaveFile& file, const SaveLayout& layout, int offset, std::int32_t& value,
+                  TransferDirection direction);
+void TransferWord(CSaveFile& file, const SaveLayout& layout, int offset, std::int32_t& value,
+                  TransferDirection direction);
+void ReadByteAt(CSaveFile& file, std::int64_t position, std::int32_t& value);
+void ReadWordAt(CSaveFile& file, std::int64_t position, std::int32_t& value);
+void WriteByteAt(CSaveFile& file, std::int64_t position, std::int32_t value);
+void WriteWordAt(CSaveFile& file, std::int64_t position, std::int32_t value);
+
+// Where messages for the user go. The default writes to standard error;
+// the editor shows a message box. Called while the file is still open.
+using SaveDataMessageHandler = std::function<void(const std::string& text)>;
+void SetSaveDataMessageHandler(SaveDataMessageHandler handler);
+
+inline constexpr char kInvalidSignatureMessage[] = "Invalid 'DM SFX SAVE DATA'";

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// An existing file opened for exclusive use. It is never created or
+// truncated, and while one CSaveFile holds it no other opener gets it, so
+// two editors cannot interleave writes into the same save.
+// Every failure raises CFileException carrying the system's error text.
+class CSaveFile
+{
+public:
+    enum class Access { ReadOnly, ReadWrite };
+
+    CSaveFile() = default;
+    ~CSaveFile();
+    CSaveFile(const CSaveFile&) = delete;
+    CSaveFile& operator=(const CSaveFile&) = delete;
+
+    void Open(const std::string& path, Access access);
+    void Seek(std::int64_t position);
+    // Reads up to count bytes; fewer only at the end of the file.
+    std::size_t Read(void* buffer, std::size_t count);
+    // Writes all count bytes, growing the file if needed.
+    void Write(const void* buffer, std::size_t count);
+    // Pushes written data to the disk.
+    void Flush();
+    void Close();
+    bool IsOpen() const { return m_handle != kNoHandle; }
+
+    // Test seam: make the nth read, write, flush or close from now on fail
+    // with the system's input/output error. nth counts from 1; 0 disarms.
+    enum class Operation { Read, Write, Flush, Close };
+    static void FailNth(Operation operation, int nth);
+    static void ClearInjectedFailures();
+
+private:
+    static constexpr std::intptr_t kNoHandle = -1;
+
+    static void ThrowIfInjected(Operation operation);
+    [[noreturn]] static void ThrowIoError();
+
+    // Platform backend (SaveFilePosix.cpp or SaveFileWin32.cpp).
+    void PlatformOpen(const std::string& path, Access access);
+    void PlatformSeek(std::int64_t position);
+    std::size_t PlatformRead(void* buffer, std::size_t count);
+    std::size_t PlatformWrite(const void* buffer, std::size_t count);
+    void PlatformFlush();
+    void PlatformClose();
+    static std::string PlatformIoErrorText();
+
+    std::intptr_t m_handle = kNoHandle;
+};

@@ -1,0 +1,89 @@
+// Win32 backend of CSaveFile: CreateFileA with share mode 0 gives the
+// exclusive access, OPEN_EXISTING guarantees nothing is ever created.
+#include "savedata/SaveFile.h"
+
+#include "savedata/FileException.h"
+
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+
+namespace
+{
+std::string SystemMessage(DWORD error)
+{
+    char* text = nullptr;
+    const DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                            FORMAT_MESSAGE_IGNORE_INSERTS,
+                                        nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+    std::string message = length ? std::string(text, length) : "system error " + std::to_string(error);
+    if (text)
+        LocalFree(text);
+    // FormatMessage ends its text with a full stop and CR LF.
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r' ||
+                                message.back() == ' ' || message.back() == '.'))
+        message.pop_back();
+    return message;
+}
+
+[[noreturn]] void ThrowLastError()
+{
+    throw CFileException(SystemMessage(GetLastError()));
+}
+
+HANDLE HandleOf(std::intptr_t handle)
+{
+    return reinterpret_cast<HANDLE>(handle);
+}
+}
+
+void CSaveFile::PlatformOpen(const std::string& path, Access access)
+{
+    const DWORD desired = access == Access::ReadOnly ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
+    HANDLE file = CreateFileA(path.c_str(), desired, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        ThrowLastError();
+    m_handle = reinterpret_cast<std::intptr_t>(file);
+}
+
+void CSaveFile::PlatformSeek(std::int64_t position)
+{
+    LARGE_INTEGER distance;
+    distance.QuadPart = position;
+    if (!SetFilePointerEx(HandleOf(m_handle), distance, nullptr, FILE_BEGIN))
+        ThrowLastError();
+}
+
+std::size_t CSaveFile::PlatformRead(void* buffer, std::size_t count)
+{
+    DWORD got = 0;
+    if (!ReadFile(HandleOf(m_handle), buffer, static_cast<DWORD>(count), &got, nullptr))
+        ThrowLastError();
+    return got;
+}
+
+std::size_t CSaveFile::PlatformWrite(const void* buffer, std::size_t count)
+{
+    DWORD put = 0;
+    if (!WriteFile(HandleOf(m_handle), buffer, static_cast<DWORD>(count), &put, nullptr))
+        ThrowLastError();
+    return put;
+}
+
+void CSaveFile::PlatformFlush()
+{
+    if (!FlushFileBuffers(HandleOf(m_handle)))
+        ThrowLastError();
+}
+
+void CSaveFile::PlatformClose()
+{
+    HANDLE file = HandleOf(m_handle);
+    m_handle = kNoHandle;
+    if (!CloseHandle(file))
+        ThrowLastError();
+}
+
+std::string CSaveFile::PlatformIoErrorText()
+{
+    return SystemMessage(ERROR_IO_DEVICE);
+}
