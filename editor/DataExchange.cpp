@@ -1,0 +1,119 @@
+#include "editor/DataExchange.h"
+
+#include "editor/EditorDlg.h"
+#include "editor/NumberText.h"
+#include "editor/UserPrompts.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace
+{
+QString RangeMessage(FieldRange range)
+{
+    return range == FieldRange::Byte ? QStringLiteral("0から255までの整数を入力してください。")
+                                     : QStringLiteral("0から65535までの整数を入力してください。");
+}
+
+// Replacing identical text would only make the control flicker.
+void SetTextIfDifferent(QLineEdit* edit, const QString& text)
+{
+    if (edit->text() != text)
+        edit->setText(text);
+}
+}
+
+const QString CDataExchange::kNotANumberMessage = QStringLiteral("正の整数を入力してください。");
+
+CDataExchange::CDataExchange(CEditorDlg& dialog, bool bSaveAndValidate)
+    : m_bSaveAndValidate(bSaveAndValidate), m_dialog(dialog)
+{
+}
+
+QWidget* CDataExchange::Control(int nId) const
+{
+    return m_dialog.GetDlgItem(nId);
+}
+
+void CDataExchange::Fail(int nId, const QString& message)
+{
+    m_dialog.Prompts().ShowWarning(&m_dialog, message);
+    QWidget* control = Control(nId);
+    control->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        edit->selectAll();
+    else if (auto* box = qobject_cast<QComboBox*>(control); box && box->lineEdit())
+        box->lineEdit()->selectAll();
+    throw CExchangeStopped();
+}
+
+void CDataExchange::CheckNumber(int nId, const QString& text, FieldRange range, std::uint32_t* parsed)
+{
+    const std::optional<std::uint32_t> number = ParseNumberField(text);
+    if (!number)
+        Fail(nId, kNotANumberMessage);
+    // Refused rather than cut to the field's width, which would silently
+    // save a different number.
+    if (*number > static_cast<std::uint32_t>(range))
+        Fail(nId, RangeMessage(range));
+    if (parsed)
+        *parsed = *number;
+}
+
+void CDataExchange::Number(int nId, std::uint32_t& value, FieldRange range)
+{
+    auto* edit = qobject_cast<QLineEdit*>(Control(nId));
+    if (m_bSaveAndValidate)
+        CheckNumber(nId, edit->text(), range, &value);
+    else
+        SetTextIfDifferent(edit, UnsignedText(value));
+}
+
+void CDataExchange::Number(int nId, std::int32_t& value, FieldRange range)
+{
+    auto bits = static_cast<std::uint32_t>(value);
+    Number(nId, bits, range);
+    value = static_cast<std::int32_t>(bits);
+}
+
+void CDataExchange::Text(int nId, QString& value)
+{
+    auto* edit = qobject_cast<QLineEdit*>(Control(nId));
+    if (m_bSaveAndValidate)
+        value = edit->text();
+    else
+        SetTextIfDifferent(edit, value);
+}
+
+void CDataExchange::BoxText(int nId, QString& value, FieldRange range)
+{
+    auto* box = qobject_cast<QComboBox*>(Control(nId));
+    if (m_bSaveAndValidate) {
+        const QString text = box->currentText();
+        CheckNumber(nId, text, range, nullptr);
+        value = text;
+        return;
+    }
+    // An item with exactly this text becomes the selection; any other text
+    // is shown as typed and the selection stays.
+    const int item = box->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (item >= 0 && item != box->currentIndex())
+        box->setCurrentIndex(item);
+    if (box->currentText() != value)
+        box->setEditText(value);
+}
+
+void CDataExchange::ListIndex(int nId, std::int32_t& value)
+{
+    auto* box = qobject_cast<QComboBox*>(Control(nId));
+    if (m_bSaveAndValidate) {
+        // A value the list has no item for shows no selection; keeping it
+        // means a Save writes back what was loaded.
+        if (box->currentIndex() >= 0)
+            value = box->currentIndex();
+        return;
+    }
+    const int item = value >= 0 && value < box->count() ? value : -1;
+    if (box->currentIndex() != item)
+        box->setCurrentIndex(item);
+}

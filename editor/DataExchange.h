@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <stdexcept>
+
+class CEditorDlg;
+class QWidget;
+
+// Largest value a field accepts: the width of its place in the save file.
+enum class FieldRange : std::uint32_t
+{
+    Byte = 255,
+    Word = 65535,
+};
+
+// Thrown when a read stops at a field; the user has been told already.
+class CExchangeStopped : public std::runtime_error
+{
+public:
+    CExchangeStopped() : std::runtime_error("form exchange stopped at a bad field") {}
+};
+
+// One pass of values between the dialog's controls and the form, in one
+// direction. A read checks each number as it goes and stops at the first
+// bad one, after telling the user and putting the focus on it.
+class CDataExchange
+{
+public:
+    CDataExchange(CEditorDlg& dialog, bool bSaveAndValidate);
+
+    const bool m_bSaveAndValidate; // true: controls to values
+
+    void Number(int nId, std::uint32_t& value, FieldRange range);
+    void Number(int nId, std::int32_t& value, FieldRange range); // kept as its 32 bits
+    void Text(int nId, QString& value);
+    // The text of a combo box; checked like a number on a read.
+    void BoxText(int nId, QString& value, FieldRange range);
+    // The selected item's position; a read without a selection keeps value.
+    void ListIndex(int nId, std::int32_t& value);
+
+    static const QString kNotANumberMessage;
+
+private:
+    void CheckNumber(int nId, const QString& text, FieldRange range, std::uint32_t* parsed);
+    [[noreturn]] void Fail(int nId, const QString& message);
+    QWidget* Control(int nId) const;
+
+    CEditorDlg& m_dialog;
+};

@@ -1,0 +1,142 @@
+#include "editor/DialogBuilder.h"
+
+#include "editor/LevelMapView.h"
+#include "editor/SkillComboBox.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace
+{
+// Rounded like the platform's MulDiv.
+int Scale(int units, int base, int divisor)
+{
+    return (units * base + divisor / 2) / divisor;
+}
+
+// The average width of the Latin letters, as dialog units have always been
+// measured; a CJK fallback font cannot inflate it.
+int AverageCharWidth(const QFontMetrics& metrics)
+{
+    const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    return (metrics.horizontalAdvance(letters) / 26 + 1) / 2;
+}
+
+QComboBox* MakeCombo(const DialogControl& control, QWidget* parent)
+{
+    QComboBox* box = control.kind == ControlKind::SkillPicker ? new CSkillComboBox(parent) : new QComboBox(parent);
+    if (control.kind == ControlKind::DropDown) {
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->setCompleter(nullptr); // typed text stays exactly as typed
+    }
+    for (const char* item : control.initialItems)
+        box->addItem(QString::fromUtf8(item));
+    return box;
+}
+
+QWidget* MakeTabControl(QWidget* parent)
+{
+    auto* tabs = new QTabWidget(parent);
+    tabs->setFocusPolicy(Qt::NoFocus);
+    tabs->tabBar()->setFocusPolicy(Qt::NoFocus);
+    for (const char* label : DialogLayout::TabLabels)
+        tabs->addTab(new QWidget(tabs), QString::fromUtf8(label));
+    return tabs;
+}
+
+QWidget* MakeButton(const DialogControl& control, QWidget* parent)
+{
+    auto* button = new QPushButton(QString::fromUtf8(control.text), parent);
+    // No button may become the default: Enter in a field is not a click.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+}
+
+CDialogBuilder::CDialogBuilder(const QFont& dialogFont)
+{
+    const QFontMetrics metrics(dialogFont);
+    m_nBaseX = AverageCharWidth(metrics);
+    m_nBaseY = metrics.height();
+}
+
+QRect CDialogBuilder::ToPixels(int x, int y, int cx, int cy) const
+{
+    return QRect(Scale(x, m_nBaseX, 4), Scale(y, m_nBaseY, 8), Scale(cx, m_nBaseX, 4), Scale(cy, m_nBaseY, 8));
+}
+
+std::map<int, QWidget*> CDialogBuilder::Build(QDialog& dialog) const
+{
+    const QRect client = ToPixels(0, 0, DialogLayout::kWidth, DialogLayout::kHeight);
+    dialog.setFixedSize(client.size());
+
+    std::map<int, QWidget*> controls;
+    QWidget* tabControl = nullptr;
+    for (const DialogControl& control : DialogLayout::Controls) {
+        QWidget* widget = CreateControl(control, dialog);
+        if (control.kind == ControlKind::TabControl)
+            tabControl = widget;
+        if (control.nId != DialogLayout::kNoId)
+            controls[control.nId] = widget;
+    }
+    // The champion fields lie inside the tab control's page but come
+    // before it in the table; keep them on top of it.
+    if (tabControl)
+        tabControl->lower();
+    return controls;
+}
+
+QWidget* CDialogBuilder::CreateControl(const DialogControl& control, QDialog& dialog) const
+{
+    QWidget* widget = nullptr;
+    switch (control.kind) {
+    case ControlKind::Label:
+        widget = new QLabel(QString::fromUtf8(control.text), &dialog);
+        static_cast<QLabel*>(widget)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        break;
+    case ControlKind::Edit:
+        widget = new QLineEdit(&dialog);
+        break;
+    case ControlKind::Button:
+        widget = MakeButton(control, &dialog);
+        break;
+    case ControlKind::DropDown:
+    case ControlKind::DropDownList:
+    case ControlKind::SkillPicker:
+        widget = MakeCombo(control, &dialog);
+        PlaceCombo(widget, control);
+        return widget;
+    case ControlKind::TabControl:
+        widget = MakeTabControl(&dialog);
+        break;
+    case ControlKind::MapView:
+        widget = new CLevelMapView(&dialog);
+        break;
+    }
+    QRect geometry = ToPixels(control.x, control.y, control.cx, control.cy);
+    // This font may run wider than the one the layout was drawn for: let a
+    // label grow to its text rather than cut it off.
+    if (control.kind == ControlKind::Label)
+        geometry.setSize(geometry.size().expandedTo(widget->sizeHint()));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+// The layout's combo height includes the dropped-down list: the control
+// itself is one field high, and the rest decides how many rows drop down.
+void CDialogBuilder::PlaceCombo(QWidget* widget, const DialogControl& control) const
+{
+    auto* box = static_cast<QComboBox*>(widget);
+    const QRect full = ToPixels(control.x, control.y, control.cx, control.cy);
+    const int fieldHeight = std::min(box->sizeHint().height(), Scale(14, m_nBaseY, 8));
+    box->setGeometry(full.x(), full.y(), full.width(), fieldHeight);
+    const int rowHeight = std::max(1, QFontMetrics(box->font()).height() + 2);
+    box->setMaxVisibleItems(std::max(1, (full.height() - fieldHeight) / rowHeight));
+}

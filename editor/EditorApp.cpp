@@ -1,0 +1,18 @@
+#include "editor/EditorApp.h"
+
+#include "editor/EditorDlg.h"
+
+#include <QFileInfo>
+
+CEditorApp::CEditorApp(int& argc, char** argv) : QApplication(argc, argv)
+{
+    // Message boxes are captioned with the executable's base name.
+    setApplicationName(QFileInfo(applicationFilePath()).completeBaseName());
+}
+
+bool CEditorApp::InitInstance()
+{
+    CEditorDlg dialog;
+    dialog.exec();
+    return false;
+}

@@ -1,0 +1,388 @@
+#include "editor/EditorDlg.h"
+
+#include "editor/DataExchange.h"
+#include "editor/DialogBuilder.h"
+#include "editor/LevelMapTable.h"
+#include "editor/LevelMapView.h"
+#include "editor/NumberText.h"
+#include "editor/SkillComboBox.h"
+#include "editor/UserPrompts.h"
+#include "resources/ControlIds.h"
+#include "resources/DialogLayout.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include <iostream>
+
+namespace
+{
+constexpr FieldRange kByte = FieldRange::Byte;
+constexpr FieldRange kWord = FieldRange::Word;
+
+const QString kOutOfMemoryMessage = QStringLiteral("ﾒﾓﾘが不足しています。");
+const QString kInternalErrorMessage = QStringLiteral("ｱﾌﾟﾘｹｰｼｮﾝの内部ｴﾗｰです。");
+
+constexpr std::array<int, 4> kPickerIds = {IDC_FIGHTER, IDC_NINJA, IDC_PRIEST, IDC_WIZARD};
+
+QFont DialogFont()
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setPointSize(DialogLayout::kFontPointSize);
+    return font;
+}
+
+bool IsValidLevel(std::int32_t level)
+{
+    return level >= 0 && static_cast<std::size_t>(level) < LevelMapTable::kLevelCount;
+}
+
+bool IsEnterKey(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+}
+
+const QString CEditorDlg::kLoadFirstMessage = QStringLiteral("Load a save file before saving.");
+
+CEditorDlg::CEditorDlg(QWidget* parent) : CEditorDlg(CUserPrompts::Standard(), parent) {}
+
+CEditorDlg::CEditorDlg(CUserPrompts& prompts, QWidget* parent)
+    : QDialog(parent), m_prompts(prompts),
+      m_hIcon(QIcon(QStringLiteral(":/icons/AppIcon32.xpm")))
+{
+    m_hIcon.addFile(QStringLiteral(":/icons/AppIcon16.xpm"), QSize(16, 16));
+    setWindowTitle(QString::fromUtf8(DialogLayout::kTitle));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFont(DialogFont());
+
+    m_controls = CDialogBuilder(font()).Build(*this);
+    m_pMapView = static_cast<CLevelMapView*>(GetDlgItem(IDC_MAP));
+    m_pTabCtrl = static_cast<QTabWidget*>(GetDlgItem(IDC_TAB));
+    m_pLevelList = static_cast<QComboBox*>(GetDlgItem(IDC_LEVEL));
+    for (std::size_t i = 0; i < kPickerIds.size(); ++i)
+        m_pickers[i] = static_cast<CSkillComboBox*>(GetDlgItem(kPickerIds[i]));
+
+    SetSaveDataMessageHandler([this](const std::string& text) { ShowSaveDataMessage(text); });
+    OnInitDialog();
+    ConnectCommands();
+    WatchKeys();
+}
+
+CEditorDlg::~CEditorDlg()
+{
+    SetSaveDataMessageHandler([](const std::string& text) { std::cerr << text << '\n'; });
+}
+
+QWidget* CEditorDlg::GetDlgItem(int nID) const
+{
+    const auto found = m_controls.find(nID);
+    return found == m_controls.end() ? nullptr : found->second;
+}
+
+void CEditorDlg::OnInitDialog()
+{
+    UpdateData(false);
+    setWindowIcon(m_hIcon);
+    m_pickerFont = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    PreparePickers();
+    GetDlgItem(IDC_PATH)->setFocus(Qt::OtherFocusReason);
+}
+
+void CEditorDlg::PreparePickers()
+{
+    const int fieldHeight = CSkillComboBox::SelectionFieldHeight(m_pickerFont);
+    for (CSkillComboBox* picker : m_pickers)
+        picker->Prepare(m_pickerFont, fieldHeight);
+}
+
+// Every command handler is dropped while an exchange is running, so that a
+// change the exchange itself makes never starts a command.
+template <typename Handler> void CEditorDlg::Route(Handler handler)
+{
+    if (!m_bExchanging)
+        handler();
+}
+
+void CEditorDlg::ConnectCommands()
+{
+    auto button = [this](int nId) { return static_cast<QPushButton*>(GetDlgItem(nId)); };
+    connect(button(IDC_BROWSE), &QPushButton::clicked, this, [this] { Route([this] { OnBrowse(); }); });
+    connect(button(IDC_LOAD), &QPushButton::clicked, this, [this] { Route([this] { OnLoad(); }); });
+    connect(button(IDC_SAVE), &QPushButton::clicked, this, [this] { Route([this] { OnSave(); }); });
+    connect(m_pTabCtrl, &QTabWidget::currentChanged, this,
+            [this](int index) { Route([this, index] { OnCurrentTabChanged(index); }); });
+    connect(m_pLevelList, &QComboBox::currentIndexChanged, this, [this] { Route([this] { OnLevelChanged(); }); });
+    connect(m_pMapView, &CLevelMapView::cellClicked, this, [this] { Route([this] { OnMapCellClicked(); }); },
+            Qt::DirectConnection);
+}
+
+void CEditorDlg::WatchKeys()
+{
+    for (const auto& [id, control] : m_controls) {
+        control->installEventFilter(this);
+        if (auto* box = qobject_cast<QComboBox*>(control); box && box->lineEdit())
+            box->lineEdit()->installEventFilter(this);
+    }
+    m_pTabCtrl->tabBar()->installEventFilter(this);
+}
+
+bool CEditorDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (IsEnterKey(key) || key->key() == Qt::Key_Escape)
+            return HandleKey(watched, key->key());
+    }
+    if (watched == m_pTabCtrl->tabBar()) {
+        if (event->type() == QEvent::Wheel)
+            return true; // tabs change only by a click, which can be refused
+        if (event->type() == QEvent::MouseButtonPress)
+            return HandleTabBarPress(static_cast<QMouseEvent*>(event)->position().toPoint());
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// Enter on a button clicks it; anywhere else it checks the form but never
+// closes the window. Escape closes at once.
+bool CEditorDlg::HandleKey(QObject* watched, int key)
+{
+    if (key == Qt::Key_Escape) {
+        OnCancel();
+        return true;
+    }
+    if (auto* button = qobject_cast<QPushButton*>(watched)) {
+        button->click();
+        return true;
+    }
+    OnOK();
+    return true;
+}
+
+bool CEditorDlg::HandleTabBarPress(const QPoint& position)
+{
+    const int target = m_pTabCtrl->tabBar()->tabAt(position);
+    if (target < 0 || target == m_pTabCtrl->currentIndex() || m_bExchanging)
+        return false;
+    int result = 0;
+    OnTabChanging(result);
+    m_bLeaveApproved = result == 0;
+    return result != 0; // swallowing the press keeps the tab
+}
+
+void CEditorDlg::OnCurrentTabChanged(int index)
+{
+    if (index == m_nFormTab)
+        return;
+    // A change that did not come through a click still reads back the
+    // champion being left first.
+    if (!m_bLeaveApproved) {
+        int result = 0;
+        OnTabChanging(result);
+        if (result != 0) {
+            const QSignalBlocker blocker(m_pTabCtrl);
+            m_pTabCtrl->setCurrentIndex(m_nFormTab);
+            return;
+        }
+    }
+    m_bLeaveApproved = false;
+    int result = 0;
+    OnTabChanged(result);
+}
+
+void CEditorDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_bCentred || !screen())
+        return;
+    m_bCentred = true;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen()->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void CEditorDlg::ShowSaveDataMessage(const std::string& text)
+{
+    m_prompts.ShowWarning(this, QString::fromLocal8Bit(text.c_str()));
+}
+
+bool CEditorDlg::UpdateData(bool bSaveAndValidate)
+{
+    const QScopedValueRollback exchanging(m_bExchanging, true);
+    CDataExchange dx(*this, bSaveAndValidate);
+    try {
+        DoDataExchange(dx);
+        return true;
+    } catch (const CExchangeStopped&) {
+        return false;
+    } catch (const std::bad_alloc&) {
+        m_prompts.ShowWarning(this, kOutOfMemoryMessage);
+    } catch (const std::exception&) {
+        m_prompts.ShowWarning(this, kInternalErrorMessage);
+    }
+    return false;
+}
+
+// The order decides which bad field is reported first and what a failed
+// read has already stored.
+void CEditorDlg::DoDataExchange(CDataExchange& dx)
+{
+    PartyState& party = m_saveData.party;
+    if (!dx.m_bSaveAndValidate)
+        m_strPlayerCount = QString::number(party.playerCount);
+    dx.Number(IDC_ANTIFIRE_CUR, m_champion.antiFireCurrent, kByte);
+    dx.Number(IDC_ANTIFIRE_MAX, m_champion.antiFireMax, kByte);
+    dx.Number(IDC_ANTIMAGIC_CUR, m_champion.antiMagicCurrent, kByte);
+    dx.Number(IDC_ANTIMAGIC_MAX, m_champion.antiMagicMax, kByte);
+    dx.Number(IDC_DEXTERITY_CUR, m_champion.dexterityCurrent, kByte);
+    dx.Number(IDC_DEXTERITY_MAX, m_champion.dexterityMax, kByte);
+    dx.Number(IDC_HP_CUR, m_champion.hpCurrent, kWord);
+    dx.Number(IDC_HP_MAX, m_champion.hpMax, kWord);
+    dx.Number(IDC_MANA_CUR, m_champion.manaCurrent, kWord);
+    dx.Number(IDC_MANA_MAX, m_champion.manaMax, kWord);
+    dx.Text(IDC_PATH, m_strPath);
+    dx.Number(IDC_STAMINA_CUR, m_champion.staminaCurrent, kWord);
+    dx.Number(IDC_STAMINA_MAX, m_champion.staminaMax, kWord);
+    dx.Number(IDC_STRENGTH_CUR, m_champion.strengthCurrent, kByte);
+    dx.Number(IDC_STRENGTH_MAX, m_champion.strengthMax, kByte);
+    dx.Number(IDC_VITALITY_CUR, m_champion.vitalityCurrent, kByte);
+    dx.Number(IDC_VITALITY_MAX, m_champion.vitalityMax, kByte);
+    dx.Number(IDC_FOOD, m_champion.food, kWord);
+    dx.Number(IDC_WATER, m_champion.water, kWord);
+    dx.Number(IDC_WISDOM_CUR, m_champion.wisdomCurrent, kByte);
+    dx.Number(IDC_WISDOM_MAX, m_champion.wisdomMax, kByte);
+    dx.Number(IDC_X, party.x, kWord);
+    dx.Number(IDC_Y, party.y, kWord);
+    dx.BoxText(IDC_FIGHTER, m_champion.fighterExperienceText, kWord);
+    dx.BoxText(IDC_NINJA, m_champion.ninjaExperienceText, kWord);
+    dx.BoxText(IDC_PRIEST, m_champion.priestExperienceText, kWord);
+    dx.BoxText(IDC_WIZARD, m_champion.wizardExperienceText, kWord);
+    dx.BoxText(IDC_PLAYERS, m_strPlayerCount, kWord);
+    if (dx.m_bSaveAndValidate)
+        party.playerCount = LeadingInteger(m_strPlayerCount);
+    dx.ListIndex(IDC_DIRECTION, party.direction);
+    dx.ListIndex(IDC_LEVEL, party.level);
+}
+
+int CEditorDlg::CurrentTab() const
+{
+    return m_pTabCtrl->currentIndex() % kChampionCount;
+}
+
+void CEditorDlg::TransferChampion(int nTabIndex, bool bToForm)
+{
+    ChampionRecord& record = m_saveData.champions[static_cast<std::size_t>(nTabIndex)];
+    if (bToForm)
+        m_champion.LoadFrom(record);
+    else
+        m_champion.StoreInto(record);
+}
+
+void CEditorDlg::OnBrowse()
+{
+    if (!UpdateData(true))
+        return;
+    const std::optional<QString> chosen = m_prompts.ChooseSaveFile(this, m_strPath);
+    if (!chosen)
+        return;
+    m_strPath = *chosen;
+    UpdateData(false);
+}
+
+void CEditorDlg::OnLoad()
+{
+    if (!UpdateData(true))
+        return;
+    if (!LoadSaveData(m_strPath.toLocal8Bit().toStdString(), m_saveData))
+        return;
+    m_bLoaded = true;
+    m_nFormTab = CurrentTab();
+    TransferChampion(m_nFormTab, true);
+    UpdateData(false);
+    ShowLevel();
+    m_pMapView->m_nSelCol = m_saveData.party.x;
+    m_pMapView->m_nSelRow = m_saveData.party.y;
+}
+
+void CEditorDlg::OnSave()
+{
+    if (!UpdateData(true))
+        return;
+    TransferChampion(CurrentTab(), false);
+    // Before a load the other champions are only zeros: writing them would
+    // wipe three champions of whatever file the path names.
+    if (!m_bLoaded) {
+        m_prompts.ShowWarning(this, kLoadFirstMessage);
+        return;
+    }
+    StoreSaveData(m_strPath.toLocal8Bit().toStdString(), m_saveData);
+}
+
+void CEditorDlg::OnTabChanging(int& result)
+{
+    result = 0;
+    if (!UpdateData(true)) {
+        result = 1; // stay, so the edits on this tab are not lost
+        return;
+    }
+    TransferChampion(m_nFormTab, false);
+}
+
+void CEditorDlg::OnTabChanged(int& result)
+{
+    m_nFormTab = CurrentTab();
+    TransferChampion(m_nFormTab, true);
+    UpdateData(false);
+    result = 0;
+}
+
+void CEditorDlg::OnLevelChanged()
+{
+    if (!UpdateData(true))
+        return;
+    ShowLevel();
+}
+
+// Gives the map the party's level. An out-of-range level leaves the view
+// without a layout, so it shows no map rather than a stale one.
+void CEditorDlg::ShowLevel()
+{
+    const std::int32_t level = m_saveData.party.level;
+    m_pMapView->m_nLevel = static_cast<std::uint32_t>(level);
+    if (IsValidLevel(level)) {
+        m_pMapView->m_nSelCol = -1;
+        m_pMapView->m_nSelRow = -1;
+    }
+    m_pMapView->update();
+    m_pMapView->LayoutCells();
+}
+
+void CEditorDlg::OnMapCellClicked()
+{
+    if (!UpdateData(true))
+        return;
+    m_saveData.party.x = m_pMapView->m_nSelCol;
+    m_saveData.party.y = m_pMapView->m_nSelRow;
+    UpdateData(false);
+}
+
+void CEditorDlg::OnOK()
+{
+    // Checks every field so a mistake shows at once; the window stays open
+    // because closing on Enter would throw away unsaved edits.
+    UpdateData(true);
+}
+
+void CEditorDlg::OnCancel()
+{
+    QDialog::reject();
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QDialog>
+#include <QFont>
+#include <QIcon>
+#include <QString>
+
+#include <array>
+#include <map>
+
+#include "editor/ChampionForm.h"
+#include "savedata/SaveData.h"
+
+class CDataExchange;
+class CLevelMapView;
+class CSkillComboBox;
+class CUserPrompts;
+class QComboBox;
+class QTabWidget;
+
+// The editor window: the party's fields and map at the top, one champion
+// at a time on the tabs below. Values live in m_saveData; the champion on
+// the current tab passes through the form copy m_champion.
+class CEditorDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit CEditorDlg(CUserPrompts& prompts, QWidget* parent = nullptr);
+    explicit CEditorDlg(QWidget* parent = nullptr);
+    ~CEditorDlg() override;
+
+    // The control with a layout id (1000 to 1035), or nullptr.
+    QWidget* GetDlgItem(int nID) const;
+    CUserPrompts& Prompts() const { return m_prompts; }
+    const SaveData& Record() const { return m_saveData; }
+
+    // One exchange between the controls and the values; read = true
+    // validates. False when the read stopped at a bad field.
+    bool UpdateData(bool bSaveAndValidate = true);
+    void TransferChampion(int nTabIndex, bool bToForm);
+    int CurrentTab() const;
+
+    // Commands, as the window's events run them.
+    void OnBrowse();
+    void OnLoad();
+    void OnSave();
+    void OnTabChanging(int& result); // non-zero result keeps the tab
+    void OnTabChanged(int& result);
+    void OnLevelChanged();
+    void OnMapCellClicked();
+    void OnOK();
+    void OnCancel();
+
+    static const QString kLoadFirstMessage;
+
+protected:
+    virtual void DoDataExchange(CDataExchange& dx);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void OnInitDialog();
+    void ConnectCommands();
+    void WatchKeys();
+    void PreparePickers();
+    void ShowLevel();
+    bool HandleKey(QObject* watched, int key);
+    bool HandleTabBarPress(const QPoint& position);
+    void OnCurrentTabChanged(int index);
+    void ShowSaveDataMessage(const std::string& text);
+    template <typename Handler> void Route(Handler handler);
+
+    CUserPrompts& m_prompts;
+
+    // Form model
+    SaveData m_saveData;
+    QString m_strPath;
+    QString m_strPlayerCount;
+    ChampionForm m_champion;
+
+    // Window side
+    QIcon m_hIcon;
+    QFont m_pickerFont;
+    std::map<int, QWidget*> m_controls;
+    CLevelMapView* m_pMapView = nullptr;
+    QTabWidget* m_pTabCtrl = nullptr;
+    QComboBox* m_pLevelList = nullptr;
+    std::array<CSkillComboBox*, 4> m_pickers{};
+
+    bool m_bExchanging = false;   // control signals during an exchange start nothing
+    bool m_bLoaded = false;       // Save needs a loaded file to write into
+    bool m_bLeaveApproved = false; // the tab being left was already read back
+    bool m_bCentred = false;
+    int m_nFormTab = 0;           // whose values m_champion holds
+};

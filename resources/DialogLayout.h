@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+#include <span>
+
+// The editor window's layout, kept as data: every control in creation and
+// focus order, placed in dialog units (a quarter of the dialog font's
+// average character width across, an eighth of its height down).
+
+enum class ControlKind
+{
+    Label,        // static text, no tab stop
+    Edit,         // single-line edit field
+    Button,       // push button, never the default
+    DropDown,     // editable combo box
+    DropDownList, // combo box showing only list items
+    SkillPicker,  // CSkillComboBox
+    TabControl,   // tabs "Player 1" to "Player 4", no tab stop
+    MapView,      // CLevelMapView, no tab stop
+};
+
+struct DialogControl
+{
+    int nId; // -1 for labels nobody addresses
+    ControlKind kind;
+    int x, y, cx, cy; // dialog units; combo heights include the dropped list
+    const char* text;
+    std::span<const char* const> initialItems;
+};
+
+namespace DialogLayout {
+
+inline constexpr const char* kTitle = "EDITING DUNGEON MASTER's SRM DATA";
+inline constexpr int kWidth = 291;
+inline constexpr int kHeight = 365;
+inline constexpr int kFontPointSize = 9;
+inline constexpr int kNoId = -1;
+
+extern const std::array<DialogControl, 57> Controls;
+extern const std::array<const char*, 4> TabLabels;
+
+} // namespace DialogLayout

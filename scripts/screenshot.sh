@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Renders docs/editor.png: the real editor window, offscreen, with the demo
+# save loaded.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+cmake --build build-release -j "$(nproc)" --target editor-screenshot
+mkdir -p docs
+QT_QPA_PLATFORM=offscreen build-release/tools/editor-screenshot samples/demo.srm docs/editor.png
+echo "wrote docs/editor.png"
