@@ -6,5 +6,5 @@ cd "$(dirname "$0")/.."
 cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 cmake --build build-release -j "$(nproc)" --target editor-screenshot
 mkdir -p docs
-QT_QPA_PLATFORM=offscreen build-release/tools/editor-screenshot samples/demo.srm docs/editor.png
-echo "wrote docs/editor.png"
+QT_QPA_PLATFORM=offscreen build-release/tools/editor-screenshot samples/demo.srm docs/editor.png docs/warning.png
+echo "wrote docs/editor.png and docs/warning.png"
