@@ -100,6 +100,31 @@ TEST_F(EditorDlgTest, StartsEmptyWithFocusInThePathField)
     EXPECT_EQ(Combo(IDC_FIGHTER)->count(), 16);
 }
 
+TEST_F(EditorDlgTest, TabKeyFollowsTheLayoutOrderSkippingTabsAndMap)
+{
+    const std::vector<int> expected = {
+        IDC_BROWSE,        IDC_LOAD,          IDC_SAVE,          IDC_PLAYERS,       IDC_X,
+        IDC_Y,             IDC_DIRECTION,     IDC_HP_CUR,        IDC_HP_MAX,        IDC_STAMINA_CUR,
+        IDC_STAMINA_MAX,   IDC_MANA_CUR,      IDC_MANA_MAX,      IDC_FOOD,          IDC_WATER,
+        IDC_STRENGTH_CUR,  IDC_STRENGTH_MAX,  IDC_DEXTERITY_CUR, IDC_DEXTERITY_MAX, IDC_WISDOM_CUR,
+        IDC_WISDOM_MAX,    IDC_VITALITY_CUR,  IDC_VITALITY_MAX,  IDC_ANTIMAGIC_CUR, IDC_ANTIMAGIC_MAX,
+        IDC_ANTIFIRE_CUR,  IDC_ANTIFIRE_MAX,  IDC_FIGHTER,       IDC_NINJA,         IDC_PRIEST,
+        IDC_WIZARD,        IDC_LEVEL,         IDC_PATH};
+    std::vector<int> visited;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        int id = 0;
+        for (int candidate = IDC_PATH; candidate <= IDC_MAP; ++candidate) {
+            QWidget* control = m_dialog->GetDlgItem(candidate);
+            if (control && (control == focus || control->isAncestorOf(focus)))
+                id = candidate;
+        }
+        visited.push_back(id);
+    }
+    EXPECT_EQ(visited, expected);
+}
+
 TEST_F(EditorDlgTest, LoadShowsTheSaveAndItsMap)
 {
     LoadDemo();
