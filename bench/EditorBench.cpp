@@ -1,0 +1,162 @@
+// Editor timings: laying out and painting the largest level, and the
+// editor window's start to first paint against a bare dialog holding the
+// same 57 plain widgets.
+#include "editor/DialogBuilder.h"
+#include "editor/EditorDlg.h"
+#include "editor/LevelMapView.h"
+#include "editor/UserPrompts.h"
+#include "resources/DialogLayout.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QFontDatabase>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <sys/resource.h>
+
+namespace
+{
+class CSilentPrompts : public CUserPrompts
+{
+public:
+    void ShowWarning(QWidget*, const QString&) override {}
+};
+
+class CPaintWatcher : public QObject
+{
+public:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            m_bPainted = true;
+        return false;
+    }
+    bool m_bPainted = false;
+};
+
+void ShowUntilPainted(QWidget& window)
+{
+    CPaintWatcher watcher;
+    window.installEventFilter(&watcher);
+    window.show();
+    while (!watcher.m_bPainted)
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    window.removeEventFilter(&watcher);
+}
+
+double PeakResidentKiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss);
+}
+
+void BM_LayoutAndPaintLargestLevel(benchmark::State& state)
+{
+    CLevelMapView view;
+    view.resize(212, 218);
+    view.m_nLevel = 1; // 32 x 32, the largest grid
+    view.m_nSelCol = 5;
+    view.m_nSelRow = 7;
+    QImage image(view.size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        view.LayoutCells();
+        view.render(&image);
+        benchmark::DoNotOptimize(image.bits());
+    }
+}
+
+void BM_EditorStart(benchmark::State& state)
+{
+    CSilentPrompts prompts;
+    for (auto _ : state) {
+        auto dialog = std::make_unique<CEditorDlg>(prompts);
+        ShowUntilPainted(*dialog);
+        state.PauseTiming();
+        dialog.reset();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["peak_rss_kib"] = PeakResidentKiB();
+}
+
+QWidget* PlainControl(const DialogControl& control, QDialog& dialog)
+{
+    switch (control.kind) {
+    case ControlKind::Label:
+        return new QLabel(QString::fromUtf8(control.text), &dialog);
+    case ControlKind::Edit:
+        return new QLineEdit(&dialog);
+    case ControlKind::Button:
+        return new QPushButton(QString::fromUtf8(control.text), &dialog);
+    case ControlKind::DropDown:
+    case ControlKind::DropDownList:
+    case ControlKind::SkillPicker: {
+        auto* box = new QComboBox(&dialog);
+        box->setEditable(control.kind != ControlKind::DropDownList);
+        for (const char* item : control.initialItems)
+            box->addItem(QString::fromUtf8(item));
+        if (control.kind == ControlKind::SkillPicker)
+            for (int i = 0; i < 16; ++i)
+                box->addItem(QString::number(i == 0 ? 0 : 1 << i));
+        return box;
+    }
+    case ControlKind::TabControl: {
+        auto* tabs = new QTabWidget(&dialog);
+        for (const char* label : DialogLayout::TabLabels)
+            tabs->addTab(new QWidget(tabs), QString::fromUtf8(label));
+        return tabs;
+    }
+    case ControlKind::MapView:
+        break;
+    }
+    return new QFrame(&dialog);
+}
+
+void BuildBareDialog(QDialog& dialog)
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setPointSize(DialogLayout::kFontPointSize);
+    dialog.setFont(font);
+    const CDialogBuilder units(font);
+    dialog.setFixedSize(units.ToPixels(0, 0, DialogLayout::kWidth, DialogLayout::kHeight).size());
+    for (const DialogControl& control : DialogLayout::Controls)
+        PlainControl(control, dialog)->setGeometry(units.ToPixels(control.x, control.y, control.cx, control.cy));
+}
+
+void BM_BareDialogStart(benchmark::State& state)
+{
+    for (auto _ : state) {
+        auto dialog = std::make_unique<QDialog>();
+        BuildBareDialog(*dialog);
+        ShowUntilPainted(*dialog);
+        state.PauseTiming();
+        dialog.reset();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["peak_rss_kib"] = PeakResidentKiB();
+}
+}
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::RegisterBenchmark("LayoutAndPaintLargestLevel", BM_LayoutAndPaintLargestLevel);
+    benchmark::RegisterBenchmark("EditorStart", BM_EditorStart)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("BareDialogStart", BM_BareDialogStart)->Unit(benchmark::kMillisecond);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
