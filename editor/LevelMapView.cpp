@@ -1,0 +1,185 @@
+#include "editor/LevelMapView.h"
+
+#include "editor/LevelMapTable.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+QRect ToQRect(const CellRect& rc)
+{
+    return QRect(rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
+}
+
+bool Contains(const CellRect& rc, int x, int y)
+{
+    return rc.left <= x && x < rc.right && rc.top <= y && y < rc.bottom;
+}
+
+// Cells of one pixel or none leave squares without area, which must draw
+// nothing; Qt would otherwise normalise a negative size into a rectangle.
+void FillSquare(QPainter& painter, const QRect& q, const QColor& colour)
+{
+    if (!q.isEmpty())
+        painter.fillRect(q, colour);
+}
+
+// One-pixel outline along the inside edge of the square.
+void FrameSquare(QPainter& painter, const QRect& q, const QColor& colour)
+{
+    if (q.isEmpty())
+        return;
+    painter.fillRect(QRect(q.left(), q.top(), q.width(), 1), colour);
+    painter.fillRect(QRect(q.left(), q.top() + q.height() - 1, q.width(), 1), colour);
+    painter.fillRect(QRect(q.left(), q.top(), 1, q.height()), colour);
+    painter.fillRect(QRect(q.left() + q.width() - 1, q.top(), 1, q.height()), colour);
+}
+
+} // namespace
+
+CLevelMapView::CLevelMapView(QWidget* parent)
+    : QFrame(parent)
+{
+    // Two-pixel sunken edge around the map, like a client edge.
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+    setFocusPolicy(Qt::NoFocus);
+    Reset();
+}
+
+void CLevelMapView::Reset()
+{
+    m_bLayoutValid = false;
+    m_nSelRow = -1;
+    m_nSelCol = -1;
+}
+
+void CLevelMapView::LayoutCells()
+{
+    m_bLayoutValid = false;
+    const QRect contents = contentsRect();
+    m_rcClient = {0, 0, std::max(0, contents.width()), std::max(0, contents.height())};
+    m_nWidth = 0;
+    m_nHeight = 0;
+    if (!HasLevelInTable())
+        return;
+    m_nWidth = LevelMapTable::Sizes[m_nLevel].width;
+    m_nHeight = LevelMapTable::Sizes[m_nLevel].height;
+    if (m_nWidth == 0 || m_nHeight == 0)
+        return;
+
+    const auto clientWidth = static_cast<std::uint32_t>(m_rcClient.right);
+    const auto clientHeight = static_cast<std::uint32_t>(m_rcClient.bottom);
+    const std::uint32_t side = std::min(clientWidth / m_nWidth, clientHeight / m_nHeight);
+    // The odd spare pixel of a centred grid goes right or below.
+    const auto xoff = static_cast<int>((clientWidth - m_nWidth * side) / 2);
+    const auto yoff = static_cast<int>((clientHeight - m_nHeight * side) / 2);
+    PlaceCells(xoff, yoff, static_cast<int>(side));
+    m_bLayoutValid = true;
+}
+
+void CLevelMapView::PlaceCells(int xoff, int yoff, int side)
+{
+    for (std::uint32_t i = 0; i < RowCount(); ++i) {
+        for (std::uint32_t j = 0; j < ColumnCount(); ++j) {
+            const auto row = static_cast<int>(i);
+            const auto col = static_cast<int>(j);
+            m_rcCells[i][j] = {xoff + col * side, yoff + row * side,
+                               xoff + (col + 1) * side, yoff + (row + 1) * side};
+        }
+    }
+}
+
+void CLevelMapView::SelectCellAt(int x, int y)
+{
+    if (!m_bLayoutValid || !HasLevelInTable())
+        return;
+    for (std::uint32_t i = 0; i < RowCount(); ++i) {
+        for (std::uint32_t j = 0; j < ColumnCount(); ++j) {
+            if (!Contains(m_rcCells[i][j], x, y))
+                continue;
+            m_nSelCol = static_cast<std::int32_t>(j);
+            m_nSelRow = static_cast<std::int32_t>(i);
+            update();
+            emit cellClicked();
+            return;
+        }
+    }
+}
+
+void CLevelMapView::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    const QRect contents = contentsRect();
+    painter.setClipRect(contents);
+    // Whatever the map does not cover shows the button face, as before the
+    // first layout or after a resize without a new one.
+    painter.fillRect(contents, palette().color(QPalette::Button));
+    if (!m_bLayoutValid || !HasLevelInTable())
+        return;
+    painter.translate(contents.topLeft());
+    PaintMap(painter);
+}
+
+void CLevelMapView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        const QPoint client = event->position().toPoint() - contentsRect().topLeft();
+        SelectCellAt(client.x(), client.y());
+    }
+    QFrame::mousePressEvent(event);
+}
+
+bool CLevelMapView::HasLevelInTable() const
+{
+    return m_nLevel < LevelMapTable::kLevelCount;
+}
+
+// The walks never leave the fixed cell array, whatever the members hold.
+std::uint32_t CLevelMapView::RowCount() const
+{
+    return std::min(m_nHeight, LevelMapTable::kMaxSide);
+}
+
+std::uint32_t CLevelMapView::ColumnCount() const
+{
+    return std::min(m_nWidth, LevelMapTable::kMaxSide);
+}
+
+bool CLevelMapView::IsSelected(std::uint32_t row, std::uint32_t col) const
+{
+    return static_cast<std::int64_t>(row) == m_nSelRow
+        && static_cast<std::int64_t>(col) == m_nSelCol;
+}
+
+bool CLevelMapView::IsOpenSquare(std::uint32_t row, std::uint32_t col) const
+{
+    // Bounded by the table's own size, so a level changed without a new
+    // layout can never read past its grid.
+    const LevelSize& size = LevelMapTable::Sizes[m_nLevel];
+    if (row >= size.height || col >= size.width)
+        return false;
+    return LevelMapTable::Grids[m_nLevel][row * size.width + col] == 'X';
+}
+
+void CLevelMapView::PaintMap(QPainter& painter) const
+{
+    painter.fillRect(ToQRect(m_rcClient), Qt::black);
+    for (std::uint32_t i = 0; i < RowCount(); ++i) {
+        for (std::uint32_t j = 0; j < ColumnCount(); ++j) {
+            // The last pixel column and row of every cell stay black and
+            // part it from its neighbours.
+            CellRect square = m_rcCells[i][j];
+            --square.right;
+            --square.bottom;
+            if (IsSelected(i, j))
+                FillSquare(painter, ToQRect(square), Qt::white);
+            else if (IsOpenSquare(i, j))
+                FrameSquare(painter, ToQRect(square), Qt::white);
+        }
+    }
+}

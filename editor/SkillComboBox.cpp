@@ -1,0 +1,90 @@
+#include "editor/SkillComboBox.h"
+
+#include "editor/RankTable.h"
+#include "editor/SkillItemDelegate.h"
+
+#include <QAbstractItemView>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStyleOptionViewItem>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kTextFlags = Qt::AlignVCenter | Qt::TextSingleLine;
+
+bool IsRankRow(int index)
+{
+    return index >= 0 && static_cast<std::size_t>(index) < RankTable.size();
+}
+
+} // namespace
+
+CSkillComboBox::CSkillComboBox(QWidget* parent)
+    : QComboBox(parent)
+{
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    // Typed text must stay exactly as typed: no completion from the list.
+    setCompleter(nullptr);
+    setItemDelegate(new CSkillItemDelegate(this));
+}
+
+void CSkillComboBox::Prepare(const QFont& pickerFont, int nSelectionFieldHeight)
+{
+    setFont(pickerFont);
+    view()->setFont(pickerFont);
+    setFixedHeight(nSelectionFieldHeight);
+    for (const char* text : SkillItemTexts)
+        addItem(QString::fromLatin1(text));
+}
+
+int CSkillComboBox::SelectionFieldHeight(const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    // Qt reports no internal leading; it is the part of ascent + descent
+    // above the em square, so take the line height less the pixel size.
+    const int internalLeading = std::max(0, metrics.height() - QFontInfo(font).pixelSize());
+    const int externalLeading = std::max(0, metrics.leading());
+    return metrics.height() + internalLeading + externalLeading + 3;
+}
+
+void CSkillComboBox::DrawItem(QPainter* painter, const QStyleOptionViewItem& option,
+                              int index) const
+{
+    if (!IsRankRow(index))
+        return;
+    const bool selected = option.state.testFlag(QStyle::State_Selected);
+    const QPalette& palette = option.palette;
+    const QRect rc = option.rect;
+
+    painter->save();
+    painter->fillRect(rc, palette.color(selected ? QPalette::Highlight : QPalette::Base));
+    painter->setPen(palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->setFont(option.font);
+
+    // One average character width of gap parts the two columns.
+    const int w = QFontMetrics(option.font).averageCharWidth();
+    const QRect thresholdColumn(rc.left(), rc.top(), 7 * w, rc.height());
+    const QRect titleColumn(rc.left() + 8 * w, rc.top(), std::max(0, rc.width() - 8 * w),
+                            rc.height());
+    const RankRow& row = RankTable[static_cast<std::size_t>(index)];
+    painter->drawText(thresholdColumn, Qt::AlignRight | kTextFlags,
+                      QString::fromLatin1(row.thresholdText));
+    painter->drawText(titleColumn, Qt::AlignLeft | kTextFlags, QString::fromLatin1(row.title));
+    painter->restore();
+}
+
+// Every row is one line of the picker font high, wide enough for both
+// columns.
+QSize CSkillComboBox::MeasureItem(const QStyleOptionViewItem& option, int index) const
+{
+    const QFontMetrics metrics(option.font);
+    if (!IsRankRow(index))
+        return QSize(0, metrics.height());
+    const QString title = QString::fromLatin1(RankTable[static_cast<std::size_t>(index)].title);
+    return QSize(8 * metrics.averageCharWidth() + metrics.horizontalAdvance(title),
+                 metrics.height());
+}
