@@ -4,11 +4,15 @@
 #include "savedata/SaveFields.h"
 #include "savedata/SaveFile.h"
 
+#include <array>
+#include <cstring>
 #include <iostream>
 #include <new>
 
 namespace
 {
+constexpr char kReadBackMismatchReason[] = "the file did not read back what was written";
+
 SaveDataMessageHandler& MessageHandler()
 {
     static SaveDataMessageHandler handler = [](const std::string& text) { std::cerr << text << '\n'; };
@@ -26,25 +30,55 @@ std::string FailureMessage(TransferDirection direction, const std::string& path,
     return std::string("Cannot ") + verb + " '" + path + "': " + reason;
 }
 
-void TransferField(CSaveFile& file, const SaveLayout& layout, int offset, FieldWidth width, std::int32_t& value,
-                   TransferDirection direction)
+// What a store puts into the file for a value: its low 8 or 16 bits, low
+// byte first, in two's complement.
+std::array<unsigned char, 2> LowBytes(std::int32_t value)
 {
-    if (width == FieldWidth::Byte)
-        TransferByte(file, layout, offset, value, direction);
-    else
-        TransferWord(file, layout, offset, value, direction);
+    const auto bits = static_cast<std::uint32_t>(value);
+    return {static_cast<unsigned char>(bits & 0xFFu), static_cast<unsigned char>((bits >> 8) & 0xFFu)};
+}
+
+std::size_t ByteCount(FieldWidth width)
+{
+    return width == FieldWidth::Byte ? 1 : 2;
+}
+
+// Calls visit(offset from the base, width, value) for every field, in
+// transfer order. Load, store and read-back all walk this one sequence.
+template <typename Visit>
+void ForEachField(SaveData& data, Visit visit)
+{
+    for (const PartyField& field : kPartyFields)
+        visit(field.offset, field.width, data.party.*field.member);
+    for (int index = 0; index < kChampionCount; ++index) {
+        ChampionRecord& champion = data.champions[static_cast<std::size_t>(index)];
+        for (const ChampionField& field : kChampionFields)
+            visit(ChampionBlockOffset(index) + field.offset, field.width, champion.*field.member);
+    }
 }
 
 void TransferAllFields(CSaveFile& file, const SaveLayout& layout, SaveData& data, TransferDirection direction)
 {
-    for (const PartyField& field : kPartyFields)
-        TransferField(file, layout, field.offset, field.width, data.party.*field.member, direction);
-    for (int index = 0; index < kChampionCount; ++index) {
-        ChampionRecord& champion = data.champions[static_cast<std::size_t>(index)];
-        for (const ChampionField& field : kChampionFields)
-            TransferField(file, layout, ChampionBlockOffset(index) + field.offset, field.width,
-                          champion.*field.member, direction);
-    }
+    ForEachField(data, [&](int offset, FieldWidth width, std::int32_t& value) {
+        if (width == FieldWidth::Byte)
+            TransferByte(file, layout, offset, value, direction);
+        else
+            TransferWord(file, layout, offset, value, direction);
+    });
+}
+
+// A write the system accepted is not yet a write that the medium kept: read
+// every field back and compare, so a save that did not stick is reported.
+void VerifyAllFields(CSaveFile& file, const SaveLayout& layout, SaveData& data)
+{
+    ForEachField(data, [&](int offset, FieldWidth width, std::int32_t value) {
+        const std::size_t count = ByteCount(width);
+        const std::array<unsigned char, 2> expected = LowBytes(value);
+        std::array<unsigned char, 2> actual{};
+        file.Seek(std::int64_t{layout.baseOffset} + offset);
+        if (file.Read(actual.data(), count) != count || std::memcmp(actual.data(), expected.data(), count) != 0)
+            throw CFileException(kReadBackMismatchReason);
+    });
 }
 
 // Everything that happens while the file is open. Errors propagate.
@@ -57,8 +91,10 @@ bool TransferOpenFile(CSaveFile& file, SaveData& data, TransferDirection directi
         return false;
     }
     TransferAllFields(file, *layout, data, direction);
-    if (direction == TransferDirection::Store)
+    if (direction == TransferDirection::Store) {
         file.Flush(); // a save is only done once it is on the disk
+        VerifyAllFields(file, *layout, data);
+    }
     file.Close();
     return true;
 }
@@ -146,15 +182,11 @@ void ReadWordAt(CSaveFile& file, std::int64_t position, std::int32_t& value)
 void WriteByteAt(CSaveFile& file, std::int64_t position, std::int32_t value)
 {
     file.Seek(position);
-    const auto byte = static_cast<unsigned char>(static_cast<std::uint32_t>(value) & 0xFFu);
-    file.Write(&byte, 1);
+    file.Write(LowBytes(value).data(), 1);
 }
 
 void WriteWordAt(CSaveFile& file, std::int64_t position, std::int32_t value)
 {
     file.Seek(position);
-    const auto bits = static_cast<std::uint32_t>(value);
-    const unsigned char bytes[2] = {static_cast<unsigned char>(bits & 0xFFu),
-                                    static_cast<unsigned char>((bits >> 8) & 0xFFu)};
-    file.Write(bytes, 2);
+    file.Write(LowBytes(value).data(), 2);
 }

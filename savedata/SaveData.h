@@ -68,6 +68,7 @@ enum class TransferDirection { Load, Store };
 // Fills data from the file. All or nothing: on false, data is untouched.
 bool LoadSaveData(const std::string& path, SaveData& data);
 // Writes the 101 fields into the existing file in place; no other byte.
+// True only when reading them back after the flush gave what was written.
 bool StoreSaveData(const std::string& path, const SaveData& data);
 // Opens, detects the layout and moves every field in one direction.
 // Reports every failure through the message handler; true on success.

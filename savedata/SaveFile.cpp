@@ -8,10 +8,18 @@ namespace
 {
 // Countdown per operation for the failure-injection seam; 0 means disarmed.
 std::array<int, 4> g_failCountdown{};
+int g_corruptReadCountdown = 0;
+std::size_t g_corruptByte = 0;
 
 int& CountdownFor(CSaveFile::Operation operation)
 {
     return g_failCountdown[static_cast<std::size_t>(operation)];
+}
+
+// Counts one operation down; true when this is the armed one.
+bool Expires(int& countdown)
+{
+    return countdown > 0 && --countdown == 0;
 }
 }
 
@@ -31,15 +39,21 @@ void CSaveFile::FailNth(Operation operation, int nth)
     CountdownFor(operation) = nth;
 }
 
+void CSaveFile::CorruptNthRead(int nth, std::size_t byte)
+{
+    g_corruptReadCountdown = nth;
+    g_corruptByte = byte;
+}
+
 void CSaveFile::ClearInjectedFailures()
 {
     g_failCountdown.fill(0);
+    g_corruptReadCountdown = 0;
 }
 
 void CSaveFile::ThrowIfInjected(Operation operation)
 {
-    int& countdown = CountdownFor(operation);
-    if (countdown > 0 && --countdown == 0)
+    if (Expires(CountdownFor(operation)))
         ThrowIoError();
 }
 
@@ -61,7 +75,10 @@ void CSaveFile::Seek(std::int64_t position)
 std::size_t CSaveFile::Read(void* buffer, std::size_t count)
 {
     ThrowIfInjected(Operation::Read);
-    return PlatformRead(buffer, count);
+    const std::size_t got = PlatformRead(buffer, count);
+    if (Expires(g_corruptReadCountdown) && g_corruptByte < got)
+        static_cast<unsigned char*>(buffer)[g_corruptByte] ^= 0xFFu;
+    return got;
 }
 
 void CSaveFile::Write(const void* buffer, std::size_t count)
@@ -83,7 +100,7 @@ void CSaveFile::Close()
 {
     if (!IsOpen())
         return;
-    const bool injected = CountdownFor(Operation::Close) > 0 && --CountdownFor(Operation::Close) == 0;
+    const bool injected = Expires(CountdownFor(Operation::Close));
     PlatformClose();
     if (injected)
         ThrowIoError();

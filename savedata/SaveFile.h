@@ -33,6 +33,10 @@ public:
     // with the system's input/output error. nth counts from 1; 0 disarms.
     enum class Operation { Read, Write, Flush, Close };
     static void FailNth(Operation operation, int nth);
+    // Test seam: the nth read from now on succeeds but hands back the byte
+    // at index byte (if it read that far) with every bit inverted, as a
+    // medium that loses data would.
+    static void CorruptNthRead(int nth, std::size_t byte);
     static void ClearInjectedFailures();
 
 private:

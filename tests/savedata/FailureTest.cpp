@@ -1,11 +1,7 @@
 #include "SaveFileFixture.h"
+#include "TestPlatform.h"
 
 #include "savedata/SaveFile.h"
-
-#include <cstring>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
 
 namespace
 {
@@ -44,36 +40,41 @@ protected:
         m_messages.clear();
     }
 
+    // The message of a failed load or store with the system's reason.
+    static std::string Refusal(const char* verb, const std::string& path, SystemError error)
+    {
+        return std::string("Cannot ") + verb + " '" + path + "': " + ExpectedReason(error);
+    }
+
     Bytes m_image;
 };
 
 TEST_F(FailureTest, MissingFileIsNeverCreated)
 {
     const std::string path = PathOf("missing.srm");
-    const std::string reason = std::strerror(ENOENT);
-    ExpectLoadRefused(path, "Cannot load '" + path + "': " + reason);
-    ExpectStoreRefused(path, "Cannot save '" + path + "': " + reason);
+    ExpectLoadRefused(path, Refusal("load", path, SystemError::NotFound));
+    ExpectStoreRefused(path, Refusal("save", path, SystemError::NotFound));
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
 TEST_F(FailureTest, FolderIsRefused)
 {
     const std::string path = m_dir.string();
-    const std::string reason = std::strerror(EISDIR);
-    ExpectLoadRefused(path, "Cannot load '" + path + "': " + reason);
-    ExpectStoreRefused(path, "Cannot save '" + path + "': " + reason);
+    ExpectLoadRefused(path, Refusal("load", path, SystemError::IsFolder));
+    ExpectStoreRefused(path, Refusal("save", path, SystemError::IsFolder));
 }
 
 TEST_F(FailureTest, FileHeldByAnotherOpenerIsRefused)
 {
     const std::string path = ValidSave();
-    const int other = ::open(path.c_str(), O_RDONLY);
-    ASSERT_GE(other, 0);
-    ASSERT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0);
-    const std::string reason = std::string("the file is in use by another program (") + std::strerror(EWOULDBLOCK) + ")";
-    ExpectLoadRefused(path, "Cannot load '" + path + "': " + reason);
-    ExpectStoreRefused(path, "Cannot save '" + path + "': " + reason);
-    ::close(other);
+    {
+        const OtherOpener other(path);
+        ASSERT_TRUE(other.Holds());
+        ExpectLoadRefused(path, Refusal("load", path, SystemError::InUse));
+        ExpectStoreRefused(path, Refusal("save", path, SystemError::InUse));
+    }
+    // Windows keeps even readers out while it is held: compare only now.
+    EXPECT_EQ(ReadFile(path), m_image);
     SaveData data;
     EXPECT_TRUE(LoadSaveData(path, data)) << "the lock must be released with its opener";
 }
@@ -82,24 +83,23 @@ TEST_F(FailureTest, EditorHoldsTheFileWhileShowingAMessage)
 {
     Bytes image = RandomImage(32768, 42); // no signature: a message comes
     const std::string path = WriteFile("nosig.srm", image);
-    bool lockedDuringMessage = false;
-    SetSaveDataMessageHandler([&](const std::string&) {
-        const int other = ::open(path.c_str(), O_RDONLY);
-        lockedDuringMessage = ::flock(other, LOCK_EX | LOCK_NB) != 0;
-        ::close(other);
-    });
-    SaveData data;
-    EXPECT_FALSE(LoadSaveData(path, data));
-    EXPECT_TRUE(lockedDuringMessage);
+    ASSERT_TRUE(AnotherCanOpen(path)) << "nobody holds it yet";
+    for (const TransferDirection direction : {TransferDirection::Load, TransferDirection::Store}) {
+        bool heldDuringMessage = false;
+        SetSaveDataMessageHandler([&](const std::string&) { heldDuringMessage = !AnotherCanOpen(path); });
+        SaveData data;
+        EXPECT_FALSE(TransferSaveData(path, data, direction));
+        EXPECT_TRUE(heldDuringMessage) << (direction == TransferDirection::Load ? "load" : "store");
+    }
+    EXPECT_TRUE(AnotherCanOpen(path)) << "released after the call";
 }
 
 TEST_F(FailureTest, ReadOnlyFileIsRefusedOnStore)
 {
     const std::string path = ValidSave();
-    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
-    if (::access(path.c_str(), W_OK) == 0)
+    if (!MakeReadOnly(path))
         GTEST_SKIP() << "running with privileges that write read-only files (root)";
-    ExpectStoreRefused(path, "Cannot save '" + path + "': " + std::strerror(EACCES));
+    ExpectStoreRefused(path, Refusal("save", path, SystemError::ReadOnly));
     SaveData data;
     EXPECT_TRUE(LoadSaveData(path, data)) << "reading a read-only save still works";
 }
@@ -112,7 +112,9 @@ TEST_F(FailureTest, MissingSignatureKeepsItsMessage)
     ExpectStoreRefused(path, "Invalid 'DM SFX SAVE DATA'");
 }
 
-// Reads: 2 during detection, then one per field. Writes: one per field.
+// ValidSave's signature is at the first placement, so detection takes one
+// read. Then one read per field (a load's reads, or a store's read-back
+// after its writes), 102 in all. Writes: one per field.
 class InjectedFailureTest : public FailureTest, public ::testing::WithParamInterface<int>
 {
 };
@@ -121,7 +123,7 @@ TEST_P(InjectedFailureTest, LoadFailingPartWayChangesNothing)
 {
     const std::string path = ValidSave();
     CSaveFile::FailNth(CSaveFile::Operation::Read, GetParam());
-    ExpectLoadRefused(path, "Cannot load '" + path + "': " + std::strerror(EIO));
+    ExpectLoadRefused(path, Refusal("load", path, SystemError::Io));
 }
 
 TEST_P(InjectedFailureTest, StoreFailingPartWayReportsOnce)
@@ -130,7 +132,7 @@ TEST_P(InjectedFailureTest, StoreFailingPartWayReportsOnce)
     CSaveFile::FailNth(CSaveFile::Operation::Write, GetParam());
     EXPECT_FALSE(StoreSaveData(path, DistinctRecord(4)));
     ASSERT_EQ(m_messages.size(), 1u);
-    EXPECT_EQ(m_messages[0], "Cannot save '" + path + "': " + std::strerror(EIO));
+    EXPECT_EQ(m_messages[0], Refusal("save", path, SystemError::Io));
     // The last field (champion 4's wizard experience) comes after every
     // failing write, so it must be as it was.
     const Bytes after = ReadFile(path);
@@ -152,17 +154,75 @@ TEST_F(FailureTest, FailedFlushOrCloseIsReported)
     const std::string path = ValidSave();
     for (const auto& c : cases) {
         CSaveFile::FailNth(c.operation, 1);
-        const std::string verb = c.store ? "save" : "load";
         if (!c.store) {
-            ExpectLoadRefused(path, "Cannot load '" + path + "': " + std::strerror(EIO));
+            ExpectLoadRefused(path, Refusal("load", path, SystemError::Io));
         } else {
             EXPECT_FALSE(StoreSaveData(path, DistinctRecord(4)));
             ASSERT_EQ(m_messages.size(), 1u);
-            EXPECT_EQ(m_messages[0], "Cannot " + verb + " '" + path + "': " + std::strerror(EIO));
+            EXPECT_EQ(m_messages[0], Refusal("save", path, SystemError::Io));
             m_messages.clear();
         }
     }
     SaveData data;
     EXPECT_TRUE(LoadSaveData(path, data)) << "a failed close still releases the file";
 }
+
+// After writing and flushing, a store reads every field back: reads 2 to 102
+// after the one of detection (read 2 is the party's first word, 15 champion
+// 1's first byte field, 102 champion 4's wizard experience).
+enum class ReadBackFault { Corrupted, Failed };
+
+struct ReadBackCase
+{
+    const char* name;
+    ReadBackFault fault;
+    int nth;
+    std::size_t byte; // which byte of a corrupted read
+};
+
+const ReadBackCase kReadBackCases[] = {
+    {"FirstWordLowByteDiffers", ReadBackFault::Corrupted, 2, 0},
+    {"FirstWordHighByteDiffers", ReadBackFault::Corrupted, 2, 1},
+    {"ByteFieldDiffers", ReadBackFault::Corrupted, 15, 0},
+    {"LastWordHighByteDiffers", ReadBackFault::Corrupted, 102, 1},
+    {"FirstReadBackFails", ReadBackFault::Failed, 2, 0},
+    {"LastReadBackFails", ReadBackFault::Failed, 102, 0},
+};
+
+void PrintTo(const ReadBackCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class ReadBackTest : public FailureTest, public ::testing::WithParamInterface<ReadBackCase>
+{
+};
+
+TEST_P(ReadBackTest, StoreThatDoesNotReadBackFailsOnce)
+{
+    const ReadBackCase& c = GetParam();
+    const std::string path = ValidSave();
+    const SaveData written = DistinctRecord(6);
+    if (c.fault == ReadBackFault::Corrupted)
+        CSaveFile::CorruptNthRead(c.nth, c.byte);
+    else
+        CSaveFile::FailNth(CSaveFile::Operation::Read, c.nth);
+
+    EXPECT_FALSE(StoreSaveData(path, written));
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_EQ(m_messages[0], c.fault == ReadBackFault::Corrupted
+                                 ? "Cannot save '" + path + "': the file did not read back what was written"
+                                 : Refusal("save", path, SystemError::Io));
+    m_messages.clear();
+
+    // Checking comes after all the writes, so every field is in the file.
+    CSaveFile::ClearInjectedFailures();
+    SaveData reloaded;
+    ASSERT_TRUE(LoadSaveData(path, reloaded));
+    EXPECT_EQ(reloaded.party, written.party);
+    EXPECT_EQ(reloaded.champions[3].wizardExperience, written.champions[3].wizardExperience & 0xFFFF);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, ReadBackTest, ::testing::ValuesIn(kReadBackCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 }

@@ -1,16 +1,21 @@
 #include "SaveFileFixture.h"
 
+#include "TestPlatform.h"
+
 #include "savedata/SaveFile.h"
 
+#include <algorithm>
 #include <fstream>
 #include <random>
-#include <unistd.h>
 
 void SaveFileTest::SetUp()
 {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    m_dir = std::filesystem::temp_directory_path() /
-            (std::string("dl-") + info->test_suite_name() + "-" + info->name() + "-" + std::to_string(::getpid()));
+    // Parameterised names hold '/', which must not make nested folders.
+    std::string name = std::string("dl-") + info->test_suite_name() + "-" + info->name() + "-" +
+                       std::to_string(CurrentProcessId());
+    std::replace(name.begin(), name.end(), '/', '_');
+    m_dir = std::filesystem::temp_directory_path() / name;
     std::filesystem::remove_all(m_dir);
     std::filesystem::create_directories(m_dir);
     SetSaveDataMessageHandler([this](const std::string& text) { m_messages.push_back(text); });
@@ -22,6 +27,9 @@ void SaveFileTest::TearDown()
     SetSaveDataMessageHandler([](const std::string&) {});
     std::error_code ignored;
     std::filesystem::permissions(m_dir, std::filesystem::perms::owner_all, ignored);
+    // A read-only file cannot be deleted on Windows.
+    for (const auto& entry : std::filesystem::directory_iterator(m_dir, ignored))
+        std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all, ignored);
     std::filesystem::remove_all(m_dir, ignored);
 }
 
