@@ -32,7 +32,9 @@ int FdOf(std::intptr_t handle)
 
 void CSaveFile::PlatformOpen(const std::string& path, Access access)
 {
-    const int flags = (access == Access::ReadOnly ? O_RDONLY : O_RDWR) | O_CLOEXEC | O_NOCTTY;
+    // O_NONBLOCK so that a FIFO or a device cannot hang the open; it is
+    // refused below and cleared for a regular file.
+    const int flags = (access == Access::ReadOnly ? O_RDONLY : O_RDWR) | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
     int fd;
     do {
         fd = ::open(path.c_str(), flags);
@@ -47,6 +49,11 @@ void CSaveFile::PlatformOpen(const std::string& path, Access access)
         ThrowLastError();
     if (S_ISDIR(info.st_mode))
         ThrowErrno(EISDIR);
+    if (!S_ISREG(info.st_mode))
+        throw CFileException(kNotRegularFileReason);
+    const int status = ::fcntl(fd, F_GETFL);
+    if (status < 0 || ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0)
+        ThrowLastError();
 
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;

@@ -45,6 +45,10 @@ void CSaveFile::PlatformOpen(const std::string& path, Access access)
     if (file == INVALID_HANDLE_VALUE)
         ThrowLastError();
     m_handle = reinterpret_cast<std::intptr_t>(file);
+    // Device names (COM1, CONIN$, pipes) open too, and reads from them can
+    // block; only a file on a disk is a save.
+    if (GetFileType(file) != FILE_TYPE_DISK)
+        throw CFileException(kNotRegularFileReason);
 }
 
 void CSaveFile::PlatformSeek(std::int64_t position)

@@ -1,6 +1,10 @@
 #include "SaveFileFixture.h"
 #include "TestPlatform.h"
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include "savedata/SaveFile.h"
 
 namespace
@@ -63,6 +67,16 @@ TEST_F(FailureTest, FolderIsRefused)
     ExpectLoadRefused(path, Refusal("load", path, SystemError::IsFolder));
     ExpectStoreRefused(path, Refusal("save", path, SystemError::IsFolder));
 }
+
+#ifndef _WIN32
+TEST_F(FailureTest, FifoIsRefusedWithoutWaitingForAWriter)
+{
+    const std::string path = PathOf("pipe.srm");
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    ExpectLoadRefused(path, "Cannot load '" + path + "': it is not a regular file");
+    ExpectStoreRefused(path, "Cannot save '" + path + "': it is not a regular file");
+}
+#endif
 
 TEST_F(FailureTest, FileHeldByAnotherOpenerIsRefused)
 {
