@@ -6,225 +6,137 @@
 
 #include <cstdint>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
 
-struct Cell
-{
-    int col;
-    int row;
-    bool operator==(const Cell&) const = default;
-};
-
-auto Tie(const CellRect& rc)
-{
-    return std::tuple(rc.left, rc.top, rc.right, rc.bottom);
-}
-
+using Cell = std::pair<int, int>; // column, row
 enum class Look { Empty, Outline, Filled };
+const QRgb kBlack = qRgb(0, 0, 0), kWhite = qRgb(255, 255, 255);
 
-const QRgb kBlack = qRgb(0, 0, 0);
-const QRgb kWhite = qRgb(255, 255, 255);
+auto Tie(const CellRect& rc) { return std::tuple(rc.left, rc.top, rc.right, rc.bottom); }
 
 class LevelMapViewTest : public ::testing::Test
 {
 protected:
+    // Each notification records the selection it sees, so one stored late shows.
     void SetUp() override
     {
-        QObject::connect(
-            &view, &CLevelMapView::cellClicked, &view,
-            [this] { notified.push_back({view.m_nSelCol, view.m_nSelRow}); },
-            Qt::DirectConnection);
+        QObject::connect(&view, &CLevelMapView::cellClicked,
+                         [this] { notified.push_back(Selection()); });
     }
-
-    void SetClientSize(int width, int height)
-    {
-        const int frame = view.frameWidth();
-        view.resize(width + 2 * frame, height + 2 * frame);
-    }
-
     void LayOut(std::uint32_t level, int width, int height)
     {
-        SetClientSize(width, height);
+        view.resize(width + 2 * view.frameWidth(), height + 2 * view.frameWidth());
         view.m_nLevel = level;
         view.LayoutCells();
     }
-
-    void PressAt(int x, int y, Qt::MouseButton button = Qt::LeftButton)
+    void Press(QPoint at, Qt::MouseButton button = Qt::LeftButton)
     {
-        QTest::mousePress(&view, button, {}, view.contentsRect().topLeft() + QPoint(x, y));
+        QTest::mousePress(&view, button, {}, view.contentsRect().topLeft() + at);
     }
-
+    Cell Selection() const { return {view.m_nSelCol, view.m_nSelRow}; }
     QImage Client() { return view.grab(view.contentsRect()).toImage(); }
     QRgb ButtonFace() const { return view.palette().color(QPalette::Button).rgb(); }
 
     CLevelMapView view;
-    std::vector<Cell> notified; // the selection as each notification saw it
+    std::vector<Cell> notified;
 };
 
+// Every pixel of the cell, including its black last column and row.
 void ExpectCellLooks(const QImage& image, const CellRect& rc, Look look)
 {
     const int s = rc.right - rc.left;
-    for (int dy = 0; dy < s; ++dy) {
+    for (int dy = 0; dy < s; ++dy)
         for (int dx = 0; dx < s; ++dx) {
-            const bool inSquare = dx < s - 1 && dy < s - 1;
-            const bool onEdge = dx == 0 || dy == 0 || dx == s - 2 || dy == s - 2;
-            const bool white = inSquare && (look == Look::Filled || (look == Look::Outline && onEdge));
+            const bool edge = dx == 0 || dy == 0 || dx == s - 2 || dy == s - 2;
+            const bool white = dx < s - 1 && dy < s - 1
+                && (look == Look::Filled || (look == Look::Outline && edge));
             EXPECT_EQ(image.pixel(rc.left + dx, rc.top + dy), white ? kWhite : kBlack)
-                << "pixel (" << dx << ", " << dy << ") of cell at " << rc.left << ", " << rc.top;
+                << "pixel " << dx << ", " << dy << " of cell at " << rc.left << ", " << rc.top;
         }
-    }
-}
-
-void ExpectAllPixels(const QImage& image, QRgb colour)
-{
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            ASSERT_EQ(image.pixel(x, y), colour) << "at " << x << ", " << y;
 }
 
 TEST_F(LevelMapViewTest, LayoutCentresSquareCells)
 {
-    struct Case
-    {
-        std::uint32_t level;
-        int width, height;
-        std::uint32_t columns, rows;
-        CellRect first, last;
+    const std::tuple<std::uint32_t, int, int, CellRect, CellRect> cases[] = {
+        {1, 176, 182, {8, 11, 13, 16}, {163, 166, 168, 171}},  // s = 5
+        {13, 176, 182, {8, 47, 16, 55}, {160, 127, 168, 135}}, // s = 8, 20 x 11
+        {0, 100, 100, {5, 2, 10, 7}, {90, 92, 95, 97}},        // s = 5, 18 x 19
+        {0, 101, 100, {5, 2, 10, 7}, {90, 92, 95, 97}},        // odd spare pixel goes right
     };
-    const Case cases[] = {
-        {1, 176, 182, 32, 32, {8, 11, 13, 16}, {163, 166, 168, 171}},
-        {13, 176, 182, 20, 11, {8, 47, 16, 55}, {160, 127, 168, 135}},
-        {0, 100, 100, 18, 19, {5, 2, 10, 7}, {90, 92, 95, 97}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.level);
-        LayOut(c.level, c.width, c.height);
+    for (const auto& [level, width, height, first, last] : cases) {
+        LayOut(level, width, height);
         ASSERT_TRUE(view.m_bLayoutValid);
-        EXPECT_EQ(view.m_nWidth, c.columns);
-        EXPECT_EQ(view.m_nHeight, c.rows);
-        EXPECT_EQ(Tie(view.m_rcCells[0][0]), Tie(c.first));
-        EXPECT_EQ(Tie(view.m_rcCells[c.rows - 1][c.columns - 1]), Tie(c.last));
+        EXPECT_EQ(Tie(view.m_rcCells[0][0]), Tie(first)) << level;
+        EXPECT_EQ(Tie(view.m_rcCells[view.m_nHeight - 1][view.m_nWidth - 1]), Tie(last)) << level;
     }
 }
 
-TEST_F(LevelMapViewTest, PressSelectsTheCellUnderItAndNotifiesOnce)
+TEST_F(LevelMapViewTest, EachLeftPressOnACellSelectsItAndNotifiesOnce)
 {
-    struct Case
-    {
-        QPoint at;
-        bool hits;
-        Cell cell;
-    };
-    const Case cases[] = {
-        {{8, 11}, true, {0, 0}},      {{12, 15}, true, {0, 0}}, // separator pixels
-        {{13, 11}, true, {1, 0}},     {{167, 170}, true, {31, 31}},
-        {{7, 11}, false, {}},         {{8, 10}, false, {}}, // margins
-        {{168, 171}, false, {}},      {{0, 0}, false, {}},
+    // Hit cell, or none for a miss, which leaves the selection alone.
+    const std::tuple<QPoint, std::vector<Cell>, Qt::MouseButton> cases[] = {
+        {{8, 11}, {{0, 0}}, Qt::LeftButton},  {{12, 15}, {{0, 0}}, Qt::LeftButton}, // separator
+        {{13, 11}, {{1, 0}}, Qt::LeftButton}, {{167, 170}, {{31, 31}}, Qt::LeftButton},
+        {{7, 11}, {}, Qt::LeftButton},        {{8, 10}, {}, Qt::LeftButton}, // margins
+        {{168, 171}, {}, Qt::LeftButton},     {{8, 11}, {}, Qt::RightButton},
     };
     LayOut(1, 176, 182);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.at.x() << ", " << c.at.y());
-        view.m_nSelCol = view.m_nSelRow = -1;
+    for (const auto& [at, hit, button] : cases) {
+        const Cell before = Selection();
         notified.clear();
-        PressAt(c.at.x(), c.at.y());
-        const Cell expected = c.hits ? c.cell : Cell{-1, -1};
-        EXPECT_EQ((Cell{view.m_nSelCol, view.m_nSelRow}), expected);
-        EXPECT_EQ(notified, c.hits ? std::vector<Cell>{c.cell} : std::vector<Cell>{});
+        Press(at, button);
+        EXPECT_EQ(notified, hit) << at.x() << ", " << at.y();
+        EXPECT_EQ(Selection(), hit.empty() ? before : hit[0]) << at.x() << ", " << at.y();
     }
 }
 
-TEST_F(LevelMapViewTest, OnlyLeftPressesSelectAndRepeatsNotifyAgain)
-{
-    LayOut(1, 176, 182);
-    PressAt(8, 11, Qt::RightButton);
-    EXPECT_TRUE(notified.empty());
-    EXPECT_EQ(view.m_nSelCol, -1);
-    PressAt(8, 11);
-    PressAt(9, 12);
-    EXPECT_EQ(notified, (std::vector<Cell>{{0, 0}, {0, 0}}));
-}
-
-TEST_F(LevelMapViewTest, PaintsOutlinesSeparatorsAndTheSelectedCell)
+TEST_F(LevelMapViewTest, PaintsOutlinesSeparatorsAndTheSelectedCellUntilTheNextLayout)
 {
     // Level index 13 starts "........XXXXXXXXX..." / "........X...X...X...".
-    struct Case
-    {
-        Cell selected;
-        std::vector<std::pair<Cell, Look>> cells;
-    };
-    const Case cases[] = {
+    const std::pair<Cell, std::vector<std::pair<Cell, Look>>> cases[] = {
         {{9, 1}, {{{9, 1}, Look::Filled}, {{8, 0}, Look::Outline}, {{0, 0}, Look::Empty}}},
         {{8, 0}, {{{8, 0}, Look::Filled}, {{9, 0}, Look::Outline}, {{9, 1}, Look::Empty}}},
-        {{-1, -1}, {{{8, 0}, Look::Outline}, {{9, 1}, Look::Empty}}},
     };
-    LayOut(13, 176, 182); // s = 8, margins 8 and 47
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "selected " << c.selected.col << ", " << c.selected.row);
-        view.m_nSelCol = c.selected.col;
-        view.m_nSelRow = c.selected.row;
+    LayOut(13, 176, 182);
+    for (const auto& [selected, cells] : cases) {
+        std::tie(view.m_nSelCol, view.m_nSelRow) = selected;
         const QImage image = Client();
         ASSERT_EQ(image.size(), QSize(176, 182));
-        for (const auto& [cell, look] : c.cells)
-            ExpectCellLooks(image, view.m_rcCells[cell.row][cell.col], look);
-        EXPECT_EQ(image.pixel(0, 0), kBlack);
-        EXPECT_EQ(image.pixel(7, 47), kBlack);
-        EXPECT_EQ(image.pixel(175, 181), kBlack);
+        for (const auto& [cell, look] : cells)
+            ExpectCellLooks(image, view.m_rcCells[cell.second][cell.first], look);
+        for (const QPoint margin : {QPoint(0, 0), QPoint(7, 47), QPoint(175, 181)})
+            EXPECT_EQ(image.pixel(margin), kBlack);
     }
+    // The owner lays out again after a resize; until then the map keeps its place.
+    view.resize(view.size() + QSize(44, 38));
+    EXPECT_EQ(Client().pixel(72, 47), kWhite);
+    EXPECT_EQ(Client().pixel(200, 5), ButtonFace());
 }
 
-TEST_F(LevelMapViewTest, NoMapOutsideTheTableOrWithoutRoomForCells)
+TEST_F(LevelMapViewTest, NoMapWithoutAValidLayoutOrRoomForCells)
 {
-    struct Case
-    {
-        std::uint32_t level;
-        int width, height;
-        bool pixelsAreButtonFace; // else black only
-        bool pressesSelect;
+    // Level at layout, level at paint, client side, button face (else black), press selects.
+    const std::tuple<std::uint32_t, std::uint32_t, int, bool, bool> cases[] = {
+        {1, 14, 180, true, false},         // level changed without a new layout
+        {0xFFFFFFFF, 0, 180, true, false}, // no valid layout yet
+        {1, 1, 20, false, false},          // s = 0: squares of negative size
+        {1, 1, 40, false, true},           // s = 1: cells without drawn area
     };
-    const Case cases[] = {
-        {14, 176, 182, true, false},
-        {0xFFFFFFFF, 176, 182, true, false},
-        {1, 20, 20, false, false}, // s = 0
-        {1, 40, 40, false, true},  // s = 1: cells exist but have no drawn area
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.level << " in " << c.width << "x" << c.height);
-        LayOut(c.level, c.width, c.height);
+    for (const auto& [laidOut, shown, side, buttonFace, pressSelects] : cases) {
+        LayOut(laidOut, side, side);
+        view.m_nLevel = shown;
         view.m_nSelCol = view.m_nSelRow = 0;
-        ExpectAllPixels(Client(), c.pixelsAreButtonFace ? ButtonFace() : kBlack);
+        const QImage image = Client();
+        QImage expected(image.size(), image.format());
+        expected.fill(buttonFace ? ButtonFace() : kBlack);
+        EXPECT_EQ(image, expected) << laidOut << " " << side;
         notified.clear();
-        PressAt(c.width / 2, c.height / 2);
-        EXPECT_EQ(notified.size(), c.pressesSelect ? 1U : 0U);
+        Press({side / 2, side / 2});
+        EXPECT_EQ(notified.size(), pressSelects ? 1U : 0U) << laidOut << " " << side;
     }
-}
-
-TEST_F(LevelMapViewTest, StaleOrMissingLayoutShowsButtonFaceOnly)
-{
-    SetClientSize(50, 50);
-    ExpectAllPixels(Client(), ButtonFace());
-    PressAt(25, 25);
-    EXPECT_EQ(view.m_nSelCol, -1);
-
-    LayOut(1, 176, 182);
-    view.m_nLevel = 14; // changed without a new layout
-    ExpectAllPixels(Client(), ButtonFace());
-    PressAt(8, 11);
-    EXPECT_TRUE(notified.empty());
-}
-
-TEST_F(LevelMapViewTest, ResizeKeepsTheGeometryOfTheLastLayout)
-{
-    LayOut(1, 176, 182);
-    SetClientSize(220, 220);
-    const QImage image = Client();
-    EXPECT_EQ(image.pixel(0, 0), kBlack);
-    EXPECT_EQ(image.pixel(200, 5), ButtonFace());
-    PressAt(200, 200);
-    EXPECT_TRUE(notified.empty());
-    PressAt(8, 11);
-    EXPECT_EQ(notified, (std::vector<Cell>{{0, 0}}));
 }
 
 } // namespace
