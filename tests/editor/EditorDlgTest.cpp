@@ -255,9 +255,14 @@ TEST_F(EditorDlgTest, LevelChangeClearsTheSelectionButKeepsThePosition)
 
 TEST_F(EditorDlgTest, EnterChecksButNeverClosesAndEscapeCloses)
 {
+    Type(IDC_PATH, m_savePath);
     QTest::keyClick(Edit(IDC_PATH), Qt::Key_Return);
     EXPECT_TRUE(m_dialog->isVisible());
     EXPECT_TRUE(m_prompts.warnings.isEmpty());
+    EXPECT_EQ(Text(IDC_HP_CUR), QStringLiteral("0")) << "Enter in a field is no Load";
+    m_dialog->GetDlgItem(IDC_LOAD)->setFocus();
+    QTest::keyClick(m_dialog->GetDlgItem(IDC_LOAD), Qt::Key_Return); // a focused button is clicked
+    EXPECT_EQ(Text(IDC_HP_CUR), QStringLiteral("85"));
 
     Type(IDC_Y, QStringLiteral("x"));
     QTest::keyClick(Edit(IDC_HP_MAX), Qt::Key_Enter);
@@ -268,15 +273,6 @@ TEST_F(EditorDlgTest, EnterChecksButNeverClosesAndEscapeCloses)
     QTest::keyClick(Edit(IDC_Y), Qt::Key_Escape);
     EXPECT_FALSE(m_dialog->isVisible());
     EXPECT_EQ(m_dialog->result(), QDialog::Rejected);
-}
-
-TEST_F(EditorDlgTest, EnterOnTheLoadButtonLoads)
-{
-    Type(IDC_PATH, m_savePath);
-    m_dialog->GetDlgItem(IDC_LOAD)->setFocus();
-    QTest::keyClick(m_dialog->GetDlgItem(IDC_LOAD), Qt::Key_Return);
-    EXPECT_EQ(Text(IDC_HP_CUR), QStringLiteral("85"));
-    EXPECT_TRUE(m_dialog->isVisible());
 }
 
 TEST_F(EditorDlgTest, SaveBeforeLoadWritesNothing)

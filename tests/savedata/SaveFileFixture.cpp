@@ -2,6 +2,7 @@
 
 #include "TestPlatform.h"
 
+#include "savedata/SaveFields.h"
 #include "savedata/SaveFile.h"
 
 #include <algorithm>
@@ -92,20 +93,12 @@ std::vector<std::int64_t> FieldBytePositions(int baseOffset)
 SaveData DistinctRecord(unsigned seed)
 {
     std::mt19937 random(seed);
+    auto next = [&] { return static_cast<std::int32_t>(1 + random() % 60000); };
     SaveData data;
-    auto fill = [&](std::int32_t& value) { value = static_cast<std::int32_t>(1 + random() % 60000); };
-    fill(data.party.playerCount);
-    fill(data.party.x);
-    fill(data.party.y);
-    fill(data.party.direction);
-    fill(data.party.level);
-    for (ChampionRecord& c : data.champions)
-        for (std::int32_t* value :
-             {&c.hpCurrent, &c.hpMax, &c.staminaCurrent, &c.staminaMax, &c.manaCurrent, &c.manaMax, &c.food,
-              &c.water, &c.strengthCurrent, &c.strengthMax, &c.dexterityCurrent, &c.dexterityMax,
-              &c.wisdomCurrent, &c.wisdomMax, &c.vitalityCurrent, &c.vitalityMax, &c.antiMagicCurrent,
-              &c.antiMagicMax, &c.antiFireCurrent, &c.antiFireMax, &c.fighterExperience, &c.ninjaExperience,
-              &c.priestExperience, &c.wizardExperience})
-            fill(*value);
+    for (const PartyField& field : kPartyFields)
+        data.party.*field.member = next();
+    for (ChampionRecord& champion : data.champions)
+        for (const ChampionField& field : kChampionFields)
+            champion.*field.member = next();
     return data;
 }

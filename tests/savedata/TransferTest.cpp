@@ -1,5 +1,7 @@
 #include "SaveFileFixture.h"
 
+#include "savedata/SaveFields.h"
+
 #include <set>
 
 namespace
@@ -72,11 +74,10 @@ TEST_P(TransferTest, StoreChangesExactlyTheFieldBytes)
     SaveData reloaded;
     ASSERT_TRUE(LoadSaveData(path, reloaded));
     SaveData expected = written;
-    for (ChampionRecord& c : expected.champions) // byte fields keep their low 8 bits
-        for (std::int32_t* v : {&c.strengthCurrent, &c.strengthMax, &c.dexterityCurrent, &c.dexterityMax,
-                                &c.wisdomCurrent, &c.wisdomMax, &c.vitalityCurrent, &c.vitalityMax,
-                                &c.antiMagicCurrent, &c.antiMagicMax, &c.antiFireCurrent, &c.antiFireMax})
-            *v &= 0xFF;
+    for (ChampionRecord& champion : expected.champions) // byte fields keep their low 8 bits
+        for (const ChampionField& field : kChampionFields)
+            if (field.width == FieldWidth::Byte)
+                champion.*field.member &= 0xFF;
     EXPECT_EQ(reloaded, expected);
 }
 
