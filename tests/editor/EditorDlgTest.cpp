@@ -210,7 +210,10 @@ INSTANTIATE_TEST_SUITE_P(Fields, RefusalTest,
                                            RefusalCase{IDC_FIGHTER, "70000", &kWordRange},
                                            RefusalCase{IDC_WIZARD, "abc", &kNotANumber},
                                            RefusalCase{IDC_PLAYERS, "-1", &kNotANumber},
-                                           RefusalCase{IDC_FOOD, "", &kNotANumber}));
+                                           RefusalCase{IDC_FOOD, "", &kNotANumber}),
+                         [](const auto& info) {
+                             return "Control" + std::to_string(info.param.id) + "Case" + std::to_string(info.index);
+                         });
 
 TEST_F(EditorDlgTest, RefusedTabChangeKeepsTheEdits)
 {
