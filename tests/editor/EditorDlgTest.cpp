@@ -185,6 +185,11 @@ struct RefusalCase
     const QString* message;
 };
 
+void PrintTo(const RefusalCase& c, std::ostream* out)
+{
+    *out << c.id << " '" << c.text << "'";
+}
+
 class RefusalTest : public EditorDlgTest, public ::testing::WithParamInterface<RefusalCase>
 {
 };
