@@ -4,6 +4,8 @@
 set -euo pipefail
 build=${1:-build-bench}
 export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -u)}
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 "$build/bench/bench_savedata"
 "$build/bench/bench_editor" --benchmark_filter=LayoutAndPaint
 "$build/bench/bench_editor" --benchmark_filter=EditorStart
