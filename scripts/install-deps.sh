@@ -8,7 +8,7 @@ packages=(
   build-essential cmake pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  fonts-noto-cjk
+  fonts-noto-cjk fonts-dejavu-core
   "$@"
 )
 
