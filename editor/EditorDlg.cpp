@@ -148,6 +148,8 @@ bool CEditorDlg::eventFilter(QObject* watched, QEvent* event)
             return true; // tabs change only by a click, which can be refused
         if (event->type() == QEvent::MouseButtonPress)
             return HandleTabBarPress(static_cast<QMouseEvent*>(event)->position().toPoint());
+        if (event->type() == QEvent::MouseButtonRelease)
+            m_bLeaveApproved = false; // an approval holds for its own press only
     }
     return QDialog::eventFilter(watched, event);
 }
