@@ -39,6 +39,10 @@ public:
     static void CorruptNthRead(int nth, std::size_t byte);
     static void ClearInjectedFailures();
 
+    // The system's own description of an error code (errno on POSIX,
+    // GetLastError on Windows), as the failure messages carry it.
+    static std::string SystemErrorText(unsigned long code);
+
 private:
     static constexpr std::intptr_t kNoHandle = -1;
 

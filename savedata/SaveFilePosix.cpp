@@ -120,6 +120,11 @@ void CSaveFile::PlatformClose()
         ThrowLastError();
 }
 
+std::string CSaveFile::SystemErrorText(unsigned long code)
+{
+    return std::strerror(static_cast<int>(code));
+}
+
 std::string CSaveFile::PlatformIoErrorText()
 {
     return std::strerror(EIO);

@@ -89,6 +89,11 @@ void CSaveFile::PlatformClose()
         ThrowLastError();
 }
 
+std::string CSaveFile::SystemErrorText(unsigned long code)
+{
+    return SystemMessage(static_cast<DWORD>(code));
+}
+
 std::string CSaveFile::PlatformIoErrorText()
 {
     return SystemMessage(ERROR_IO_DEVICE);

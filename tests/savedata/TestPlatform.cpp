@@ -1,5 +1,7 @@
 #include "TestPlatform.h"
 
+#include "savedata/SaveFile.h"
+
 #ifdef _WIN32
 
 #ifndef WIN32_LEAN_AND_MEAN
@@ -9,21 +11,9 @@
 
 namespace
 {
-// FormatMessage's text without its closing full stop and line break, which
-// is how the backend reports it.
 std::string SystemText(DWORD error)
 {
-    char* text = nullptr;
-    const DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                            FORMAT_MESSAGE_IGNORE_INSERTS,
-                                        nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
-    std::string message = length ? std::string(text, length) : std::string();
-    if (text)
-        LocalFree(text);
-    while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' ' ||
-                                message.back() == '.'))
-        message.pop_back();
-    return message;
+    return CSaveFile::SystemErrorText(error);
 }
 }
 
