@@ -81,38 +81,72 @@ void VerifyAllFields(CSaveFile& file, const SaveLayout& layout, SaveData& data)
     });
 }
 
-// Everything that happens while the file is open. Errors propagate.
-bool TransferOpenFile(CSaveFile& file, SaveData& data, TransferDirection direction)
+// A transfer in either direction that ran to its end.
+constexpr GuardedStoreResult kDone = GuardedStoreResult::Stored;
+
+// What a transfer checks and records beyond the fields.
+struct TransferGuard
 {
-    const std::optional<SaveLayout> layout = DetectLayout(file);
-    if (!layout) {
-        ShowMessage(kInvalidSignatureMessage);
-        file.Close();
-        return false;
+    const SaveFileSnapshot* expected = nullptr; // store only into this file, holding these bytes
+    SaveFileSnapshot* found = nullptr;          // the file as the transfer left it
+};
+
+GuardedStoreResult Mismatch(const SaveFileSnapshot& expected, const SaveFileSnapshot& now)
+{
+    if (!now.IsSameFileAs(expected))
+        return GuardedStoreResult::OtherFile;
+    if (now.contents != expected.contents)
+        return GuardedStoreResult::ChangedOnDisk;
+    return kDone;
+}
+
+GuardedStoreResult Refuse(CSaveFile& file, const std::string& message)
+{
+    ShowMessage(message);
+    file.Close();
+    return GuardedStoreResult::Failed;
+}
+
+// Everything that happens while the file is open. Errors propagate. The
+// check against the expected file and the writes share this one exclusive
+// open, so nothing the check passed can change before the writes.
+GuardedStoreResult TransferOpenFile(CSaveFile& file, const std::string& path, SaveData& data,
+                                    TransferDirection direction, const TransferGuard& guard)
+{
+    if (HasRzipHeader(file))
+        return Refuse(file, CompressedFileMessage(path));
+    if (guard.expected) {
+        SaveFileSnapshot now = TakeSnapshot(file, path);
+        const GuardedStoreResult mismatch = Mismatch(*guard.expected, now);
+        if (mismatch != kDone) {
+            *guard.found = std::move(now);
+            file.Close();
+            return mismatch;
+        }
     }
+    const std::optional<SaveLayout> layout = DetectLayout(file);
+    if (!layout)
+        return Refuse(file, kInvalidSignatureMessage);
     TransferAllFields(file, *layout, data, direction);
     if (direction == TransferDirection::Store) {
         file.Flush(); // a save is only done once it is on the disk
         VerifyAllFields(file, *layout, data);
     }
+    if (guard.found)
+        *guard.found = TakeSnapshot(file, path);
     file.Close();
-    return true;
-}
-}
-
-void SetSaveDataMessageHandler(SaveDataMessageHandler handler)
-{
-    MessageHandler() = std::move(handler);
+    return kDone;
 }
 
-bool TransferSaveData(const std::string& path, SaveData& data, TransferDirection direction)
+GuardedStoreResult Transfer(const std::string& path, SaveData& data, TransferDirection direction,
+                            const TransferGuard& guard)
 {
     CSaveFile file;
     std::string reason;
     try {
         file.Open(path, direction == TransferDirection::Load ? CSaveFile::Access::ReadOnly
                                                              : CSaveFile::Access::ReadWrite);
-        return TransferOpenFile(file, data, direction);
+        return TransferOpenFile(file, path, data, direction, guard);
     } catch (const CFileException& error) {
         reason = error.Reason();
     } catch (const std::bad_alloc&) {
@@ -122,17 +156,49 @@ bool TransferSaveData(const std::string& path, SaveData& data, TransferDirection
     }
     // Still inside the call, with the file (if it opened) not yet closed.
     ShowMessage(FailureMessage(direction, path, reason));
-    return false;
+    return GuardedStoreResult::Failed;
+}
+
+// Reads into a fresh record so a failed load never leaves a half-filled one
+// behind for a later Save to write out.
+bool LoadInto(const std::string& path, SaveData& data, const TransferGuard& guard)
+{
+    SaveData loaded;
+    if (Transfer(path, loaded, TransferDirection::Load, guard) != kDone)
+        return false;
+    data = loaded;
+    return true;
+}
+}
+
+void SetSaveDataMessageHandler(SaveDataMessageHandler handler)
+{
+    MessageHandler() = std::move(handler);
+}
+
+std::string CompressedFileMessage(const std::string& path)
+{
+    return "'" + path +
+           "' is compressed by the emulator's save file compression. Turn that setting off, let the game save "
+           "again, and load the new file.";
+}
+
+bool TransferSaveData(const std::string& path, SaveData& data, TransferDirection direction)
+{
+    return Transfer(path, data, direction, {}) == kDone;
 }
 
 bool LoadSaveData(const std::string& path, SaveData& data)
 {
-    // Read into a fresh record so a failed load never leaves a half-filled
-    // one behind for a later Save to write out.
-    SaveData loaded;
-    if (!TransferSaveData(path, loaded, TransferDirection::Load))
+    return LoadInto(path, data, {});
+}
+
+bool LoadSaveData(const std::string& path, SaveData& data, SaveFileSnapshot& loaded)
+{
+    SaveFileSnapshot found;
+    if (!LoadInto(path, data, {nullptr, &found}))
         return false;
-    data = loaded;
+    loaded = std::move(found);
     return true;
 }
 
@@ -140,6 +206,13 @@ bool StoreSaveData(const std::string& path, const SaveData& data)
 {
     SaveData copy = data; // the store direction only reads it
     return TransferSaveData(path, copy, TransferDirection::Store);
+}
+
+GuardedStoreResult StoreSaveDataIfUnchanged(const std::string& path, const SaveData& data,
+                                            const SaveFileSnapshot& expected, SaveFileSnapshot& found)
+{
+    SaveData copy = data;
+    return Transfer(path, copy, TransferDirection::Store, {&expected, &found});
 }
 
 void TransferByte(CSaveFile& file, const SaveLayout& layout, int offset, std::int32_t& value,

@@ -90,6 +90,11 @@ void CSaveFile::Write(const void* buffer, std::size_t count)
                              " bytes written");
 }
 
+FileIdentity CSaveFile::Identity() const
+{
+    return PlatformIdentity();
+}
+
 void CSaveFile::Flush()
 {
     ThrowIfInjected(Operation::Flush);

@@ -4,6 +4,16 @@
 #include <cstdint>
 #include <string>
 
+// Which file an open handle refers to, whatever path reached it: a link or
+// a relative path to the same file gives the same identity.
+struct FileIdentity
+{
+    std::uint64_t volume = 0;
+    std::uint64_t index = 0;
+
+    bool operator==(const FileIdentity&) const = default;
+};
+
 // An existing file opened for exclusive use. It is never created or
 // truncated, and while one CSaveFile holds it no other opener gets it, so
 // two editors cannot interleave writes into the same save.
@@ -28,6 +38,8 @@ public:
     void Flush();
     void Close();
     bool IsOpen() const { return m_handle != kNoHandle; }
+    // Which file is open, to tell it from another one behind another path.
+    FileIdentity Identity() const;
 
     // Test seam: make the nth read, write, flush or close from now on fail
     // with the system's input/output error. nth counts from 1; 0 disarms.
@@ -56,6 +68,7 @@ private:
     std::size_t PlatformWrite(const void* buffer, std::size_t count);
     void PlatformFlush();
     void PlatformClose();
+    FileIdentity PlatformIdentity() const;
     static std::string PlatformIoErrorText();
 
     std::intptr_t m_handle = kNoHandle;

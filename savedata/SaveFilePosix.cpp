@@ -120,6 +120,14 @@ void CSaveFile::PlatformClose()
         ThrowLastError();
 }
 
+FileIdentity CSaveFile::PlatformIdentity() const
+{
+    struct stat info {};
+    if (::fstat(FdOf(m_handle), &info) != 0)
+        ThrowLastError();
+    return {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+}
+
 std::string CSaveFile::SystemErrorText(unsigned long code)
 {
     return std::strerror(static_cast<int>(code));

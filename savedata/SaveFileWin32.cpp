@@ -89,6 +89,14 @@ void CSaveFile::PlatformClose()
         ThrowLastError();
 }
 
+FileIdentity CSaveFile::PlatformIdentity() const
+{
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!GetFileInformationByHandle(HandleOf(m_handle), &info))
+        ThrowLastError();
+    return {info.dwVolumeSerialNumber, std::uint64_t{info.nFileIndexHigh} << 32 | info.nFileIndexLow};
+}
+
 std::string CSaveFile::SystemErrorText(unsigned long code)
 {
     return SystemMessage(static_cast<DWORD>(code));

@@ -16,6 +16,13 @@ bool SignatureAt(CSaveFile& file, std::int64_t position)
 }
 }
 
+bool HasRzipHeader(CSaveFile& file)
+{
+    unsigned char bytes[sizeof kRzipHeader] = {};
+    file.Seek(0);
+    return file.Read(bytes, sizeof bytes) == sizeof bytes && std::memcmp(bytes, kRzipHeader, sizeof bytes) == 0;
+}
+
 std::optional<SaveLayout> DetectLayout(CSaveFile& file)
 {
     if (SignatureAt(file, kFirstSignaturePosition))

@@ -19,6 +19,11 @@ inline constexpr std::size_t kSaveSignatureSize = 16;
 inline constexpr std::int64_t kFirstSignaturePosition = 0x7FF0;  // end of a 32 KiB image
 inline constexpr std::int64_t kSecondSignaturePosition = 0x70;   // just before the data
 
+// RetroArch's save file compression starts a file with these 8 bytes; such
+// a file holds the save only in compressed form.
+inline constexpr unsigned char kRzipHeader[] = {'#', 'R', 'Z', 'I', 'P', 'v', 0x01, '#'};
+bool HasRzipHeader(CSaveFile& file);
+
 // Finds the placement of an open file. Only seeks and reads; no layout is a
 // normal answer. File errors propagate as CFileException.
 std::optional<SaveLayout> DetectLayout(CSaveFile& file);

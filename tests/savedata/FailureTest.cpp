@@ -126,8 +126,8 @@ TEST_F(FailureTest, MissingSignatureKeepsItsMessage)
     ExpectStoreRefused(path, "Invalid 'DM SFX SAVE DATA'");
 }
 
-// ValidSave's signature is at the first placement, so detection takes one
-// read. Then one read per field (a load's reads, or a store's read-back
+// ValidSave's signature is at the first placement, so the compression check
+// and detection take one read each. Then one read per field (a load's reads, or a store's read-back
 // after its writes), 102 in all. Writes: one per field.
 class InjectedFailureTest : public FailureTest, public ::testing::WithParamInterface<int>
 {
@@ -181,9 +181,9 @@ TEST_F(FailureTest, FailedFlushOrCloseIsReported)
     EXPECT_TRUE(LoadSaveData(path, data)) << "a failed close still releases the file";
 }
 
-// After writing and flushing, a store reads every field back: reads 2 to 102
-// after the one of detection (read 2 is the party's first word, 15 champion
-// 1's first byte field, 102 champion 4's wizard experience).
+// After writing and flushing, a store reads every field back: reads 3 to 103
+// after the compression check and detection (read 3 is the party's first
+// word, 16 champion 1's first byte field, 103 champion 4's wizard experience).
 enum class ReadBackFault { Corrupted, Failed };
 
 struct ReadBackCase
@@ -195,12 +195,12 @@ struct ReadBackCase
 };
 
 const ReadBackCase kReadBackCases[] = {
-    {"FirstWordLowByteDiffers", ReadBackFault::Corrupted, 2, 0},
-    {"FirstWordHighByteDiffers", ReadBackFault::Corrupted, 2, 1},
-    {"ByteFieldDiffers", ReadBackFault::Corrupted, 15, 0},
-    {"LastWordHighByteDiffers", ReadBackFault::Corrupted, 102, 1},
-    {"FirstReadBackFails", ReadBackFault::Failed, 2, 0},
-    {"LastReadBackFails", ReadBackFault::Failed, 102, 0},
+    {"FirstWordLowByteDiffers", ReadBackFault::Corrupted, 3, 0},
+    {"FirstWordHighByteDiffers", ReadBackFault::Corrupted, 3, 1},
+    {"ByteFieldDiffers", ReadBackFault::Corrupted, 16, 0},
+    {"LastWordHighByteDiffers", ReadBackFault::Corrupted, 103, 1},
+    {"FirstReadBackFails", ReadBackFault::Failed, 3, 0},
+    {"LastReadBackFails", ReadBackFault::Failed, 103, 0},
 };
 
 void PrintTo(const ReadBackCase& c, std::ostream* out)

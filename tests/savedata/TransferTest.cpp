@@ -161,3 +161,22 @@ TEST_F(SaveFileTest, StoreUsesThePlacementOfTheFileNamedNow)
     EXPECT_EQ(WordAt(afterB, 128 + 12), 0x1234);
 }
 }
+
+TEST_F(SaveFileTest, FileTooLargeToKeepIsStillCheckedToItsLastByte)
+{
+    Bytes image = RandomImage(kMaxKeptFileBytes + 70000, 51);
+    PutSignature(image, 0x7FF0);
+    const std::string path = WriteFile("large.srm", image);
+    SaveData data;
+    SaveFileSnapshot loaded;
+    ASSERT_TRUE(LoadSaveData(path, data, loaded));
+
+    image.back() ^= 1; // "the emulator" saved meanwhile
+    WriteFile("large.srm", image);
+    SaveFileSnapshot found;
+    EXPECT_EQ(StoreSaveDataIfUnchanged(path, data, loaded, found), GuardedStoreResult::ChangedOnDisk);
+    EXPECT_EQ(ReadFile(path), image);
+    SaveFileSnapshot written;
+    EXPECT_EQ(StoreSaveDataIfUnchanged(path, data, found, written), GuardedStoreResult::Stored);
+    EXPECT_TRUE(m_messages.empty());
+}
