@@ -28,6 +28,12 @@ namespace
 constexpr FieldRange kByte = FieldRange::Byte;
 constexpr FieldRange kWord = FieldRange::Word;
 
+const QString kChangedOnDiskQuestion =
+    QStringLiteral("'%1' changed on disk after it was loaded (a running game may have saved to it). "
+                   "Saving now would mix your edits with the newer data.");
+const QString kOtherFileQuestion = QStringLiteral("The values on screen were loaded from '%1'. Write them into '%2'?");
+enum ChangedOnDiskAnswer : std::size_t { kOverwrite, kReload, kCancelSave };
+
 const QString kOutOfMemoryMessage = QStringLiteral("ﾒﾓﾘが不足しています。");
 const QString kInternalErrorMessage = QStringLiteral("ｱﾌﾟﾘｹｰｼｮﾝの内部ｴﾗｰです。");
 
@@ -214,7 +220,7 @@ void CEditorDlg::showEvent(QShowEvent* event)
 
 void CEditorDlg::ShowSaveDataMessage(const std::string& text)
 {
-    m_prompts.ShowWarning(this, QString::fromLocal8Bit(text.c_str()));
+    m_prompts.ShowWarning(this, QString::fromStdString(text));
 }
 
 bool CEditorDlg::UpdateData(bool bSaveAndValidate)
@@ -304,9 +310,22 @@ void CEditorDlg::OnLoad()
 {
     if (!UpdateData(true))
         return;
-    if (!LoadSaveData(m_strPath.toLocal8Bit().toStdString(), m_saveData))
+    LoadFile();
+}
+
+// Paths travel as UTF-8 to the file code on every system, so a name in any
+// script opens.
+std::string CEditorDlg::PathText() const
+{
+    return m_strPath.toStdString();
+}
+
+void CEditorDlg::LoadFile()
+{
+    SaveFileSnapshot loaded;
+    if (!LoadSaveData(PathText(), m_saveData, loaded))
         return;
-    m_bLoaded = true;
+    m_loadedFile = std::move(loaded);
     m_nFormTab = CurrentTab();
     TransferChampion(m_nFormTab, true);
     UpdateData(false);
@@ -322,11 +341,54 @@ void CEditorDlg::OnSave()
     TransferChampion(CurrentTab(), false);
     // Before a load the other champions are only zeros: writing them would
     // wipe three champions of whatever file the path names.
-    if (!m_bLoaded) {
+    if (!m_loadedFile) {
         m_prompts.ShowWarning(this, kLoadFirstMessage);
         return;
     }
-    StoreSaveData(m_strPath.toLocal8Bit().toStdString(), m_saveData);
+    StoreIntoLoadedFile();
+}
+
+// An emulator rewrites the whole save whenever the game saves. Writing our
+// fields into a file that changed since the load, or into another file,
+// would mix two saves: ask first, and let the store go ahead only against
+// the very contents the user was asked about.
+void CEditorDlg::StoreIntoLoadedFile()
+{
+    SaveFileSnapshot expected = *m_loadedFile;
+    for (;;) {
+        SaveFileSnapshot found;
+        switch (StoreSaveDataIfUnchanged(PathText(), m_saveData, expected, found)) {
+        case GuardedStoreResult::Stored:
+            m_loadedFile = std::move(found);
+            return;
+        case GuardedStoreResult::Failed:
+            return;
+        case GuardedStoreResult::OtherFile:
+            if (!ConfirmOtherFile(QString::fromStdString(expected.path)))
+                return;
+            break;
+        case GuardedStoreResult::ChangedOnDisk: {
+            const std::size_t answer = m_prompts.Ask(this, kChangedOnDiskQuestion.arg(m_strPath),
+                                                     {{QStringLiteral("Overwrite"), QMessageBox::AcceptRole},
+                                                      {QStringLiteral("Reload"), QMessageBox::DestructiveRole},
+                                                      {QStringLiteral("Cancel"), QMessageBox::RejectRole}});
+            if (answer == kReload)
+                LoadFile();
+            if (answer != kOverwrite)
+                return;
+            break;
+        }
+        }
+        expected = std::move(found);
+    }
+}
+
+bool CEditorDlg::ConfirmOtherFile(const QString& loadedPath)
+{
+    const std::size_t answer = m_prompts.Ask(this, kOtherFileQuestion.arg(loadedPath, m_strPath),
+                                             {{QStringLiteral("Write"), QMessageBox::AcceptRole},
+                                              {QStringLiteral("Cancel"), QMessageBox::RejectRole}});
+    return answer == 0;
 }
 
 void CEditorDlg::OnTabChanging(int& result)

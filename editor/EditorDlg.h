@@ -7,6 +7,7 @@
 
 #include <array>
 #include <map>
+#include <optional>
 
 #include "editor/ChampionForm.h"
 #include "savedata/SaveData.h"
@@ -65,6 +66,10 @@ private:
     void WatchKeys();
     void PreparePickers();
     void ShowLevel();
+    void LoadFile();
+    void StoreIntoLoadedFile();
+    bool ConfirmOtherFile(const QString& loadedPath);
+    std::string PathText() const;
     bool HandleKey(QObject* watched, int key);
     bool HandleTabBarPress(const QPoint& position);
     void OnCurrentTabChanged(int index);
@@ -89,7 +94,9 @@ private:
     std::array<CSkillComboBox*, 4> m_pickers{};
 
     bool m_bExchanging = false;   // control signals during an exchange start nothing
-    bool m_bLoaded = false;       // Save needs a loaded file to write into
+    // The file the values came from, as last loaded or saved. Save writes
+    // only into that file, and only while it still holds what was read.
+    std::optional<SaveFileSnapshot> m_loadedFile;
     bool m_bLeaveApproved = false; // the tab being left was already read back
     bool m_bCentred = false;
     int m_nFormTab = 0;           // whose values m_champion holds

@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
+
+#include <algorithm>
 
 namespace
 {
@@ -14,6 +17,25 @@ void CUserPrompts::ShowWarning(QWidget* owner, const QString& text)
 {
     QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(), text, QMessageBox::Ok, owner);
     box.exec();
+}
+
+std::size_t CUserPrompts::Ask(QWidget* owner, const QString& text, const std::vector<Choice>& choices)
+{
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(), text, QMessageBox::NoButton, owner);
+    std::vector<QPushButton*> buttons;
+    QPushButton* cancel = nullptr;
+    for (const Choice& choice : choices) {
+        buttons.push_back(box.addButton(choice.text, choice.role));
+        if (!cancel && choice.role == QMessageBox::RejectRole)
+            cancel = buttons.back();
+    }
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    const auto chosen = std::find(buttons.begin(), buttons.end(), box.clickedButton());
+    if (chosen == buttons.end()) // closed without a button: as Escape
+        return static_cast<std::size_t>(std::find(buttons.begin(), buttons.end(), cancel) - buttons.begin());
+    return static_cast<std::size_t>(chosen - buttons.begin());
 }
 
 std::optional<QString> CUserPrompts::ChooseSaveFile(QWidget* owner, const QString& initialPath)

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 class QWidget;
 
@@ -16,6 +18,15 @@ public:
     // A warning with an OK button, owned by owner, captioned with the
     // application's name.
     virtual void ShowWarning(QWidget* owner, const QString& text);
+    struct Choice
+    {
+        QString text;
+        QMessageBox::ButtonRole role;
+    };
+    // A question with these buttons, owned by owner and captioned like a
+    // warning. Returns the index of the chosen button; the first button
+    // with the reject role is the default one and answers Escape.
+    virtual std::size_t Ask(QWidget* owner, const QString& text, const std::vector<Choice>& choices);
     // The file-open window; nullopt when the user cancels.
     virtual std::optional<QString> ChooseSaveFile(QWidget* owner, const QString& initialPath);
 
