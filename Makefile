@@ -35,7 +35,9 @@ PACKAGE_DIR ?= build-package
 
 .PHONY: package clean-package
 
-package: deps
+# CPack's dependency scan needs `file`, which a fresh machine may lack.
+package:
+	./scripts/install-deps.sh file
 	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 	cmake --build $(PACKAGE_DIR) -j $(JOBS)
 	cd $(PACKAGE_DIR) && cpack -G DEB
