@@ -28,3 +28,22 @@ bench: deps
 
 clean:
 	rm -rf $(BUILD_DIR) $(RELEASE_DIR) build-asan build-bench
+
+# Linux package: a release build in its own folder, packed by CPack into
+# $(PACKAGE_DIR)/dungeon-ledger_VERSION-1_ARCH.deb.
+PACKAGE_DIR ?= build-package
+
+.PHONY: package clean-package
+
+# CPack's dependency scan needs `file`, which a fresh machine may lack.
+package:
+	./scripts/install-deps.sh file
+	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+	cmake --build $(PACKAGE_DIR) -j $(JOBS)
+	cd $(PACKAGE_DIR) && cpack -G DEB
+	@ls $(PACKAGE_DIR)/*.deb
+
+clean: clean-package
+
+clean-package:
+	rm -rf $(PACKAGE_DIR)

@@ -57,15 +57,25 @@ bool IsEnterKey(const QKeyEvent* event)
 }
 }
 
+// The icons are compiled into the static library `editor`, and nothing refers
+// to that object file, so the linker would drop it unless it is registered
+// here. (Outside the anonymous namespace: the macro declares a global.)
+static QIcon LoadAppIcon()
+{
+    Q_INIT_RESOURCE(resources);
+    QIcon icon(QStringLiteral(":/icons/AppIcon32.png"));
+    icon.addFile(QStringLiteral(":/icons/AppIcon16.png"), QSize(16, 16));
+    return icon;
+}
+
 const QString CEditorDlg::kLoadFirstMessage = QStringLiteral("Load a save file before saving.");
 
 CEditorDlg::CEditorDlg(QWidget* parent) : CEditorDlg(CUserPrompts::Standard(), parent) {}
 
 CEditorDlg::CEditorDlg(CUserPrompts& prompts, QWidget* parent)
     : QDialog(parent), m_prompts(prompts),
-      m_hIcon(QIcon(QStringLiteral(":/icons/AppIcon32.xpm")))
+      m_hIcon(LoadAppIcon())
 {
-    m_hIcon.addFile(QStringLiteral(":/icons/AppIcon16.xpm"), QSize(16, 16));
     setWindowTitle(QString::fromUtf8(DialogLayout::kTitle));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);

@@ -18,6 +18,7 @@ using EditorDlgTest = EditorFixture;
 TEST_F(EditorDlgTest, StartsEmptyWithFocusInThePathField)
 {
     EXPECT_EQ(m_dialog->windowTitle(), QStringLiteral("EDITING DUNGEON MASTER's SRM DATA"));
+    EXPECT_EQ(m_dialog->windowIcon().availableSizes(), (QList<QSize>{QSize(32, 32), QSize(16, 16)}));
     EXPECT_EQ(QApplication::focusWidget(), Edit(IDC_PATH));
     EXPECT_EQ(Text(IDC_X), QStringLiteral("0"));
     EXPECT_EQ(Text(IDC_PLAYERS), QStringLiteral("0"));
