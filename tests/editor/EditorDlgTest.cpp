@@ -19,6 +19,7 @@ namespace
 const QString kNotANumber = QStringLiteral("正の整数を入力してください。");
 const QString kByteRange = QStringLiteral("0から255までの整数を入力してください。");
 const QString kWordRange = QStringLiteral("0から65535までの整数を入力してください。");
+const char* const kLongZeroPadded70000 = "000000000000000000000000000000070000";
 
 QByteArray ReadAll(const QString& path)
 {
@@ -213,6 +214,8 @@ INSTANTIATE_TEST_SUITE_P(Fields, RefusalTest,
                                            RefusalCase{IDC_HP_CUR, "65536", &kWordRange},
                                            RefusalCase{IDC_X, "99999999999", &kWordRange},
                                            RefusalCase{IDC_FIGHTER, "70000", &kWordRange},
+                                           RefusalCase{IDC_FIGHTER, kLongZeroPadded70000, &kWordRange},
+                                           RefusalCase{IDC_PLAYERS, kLongZeroPadded70000, &kWordRange},
                                            RefusalCase{IDC_WIZARD, "abc", &kNotANumber},
                                            RefusalCase{IDC_PLAYERS, "-1", &kNotANumber},
                                            RefusalCase{IDC_FOOD, "", &kNotANumber}),
