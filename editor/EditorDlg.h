@@ -16,6 +16,7 @@ class CLevelMapView;
 class CSkillComboBox;
 class CUserPrompts;
 class QComboBox;
+class QMouseEvent;
 class QTabWidget;
 
 // The editor window: the party's fields and map at the top, one champion
@@ -66,7 +67,9 @@ private:
     void PreparePickers();
     void ShowLevel();
     bool HandleKey(QObject* watched, int key);
-    bool HandleTabBarPress(const QPoint& position);
+    bool HandleTabBarPress(const QMouseEvent* event);
+    void StepTab(int step);
+    bool ApproveLeavingTab();
     void OnCurrentTabChanged(int index);
     void ShowSaveDataMessage(const std::string& text);
     template <typename Handler> void Route(Handler handler);
