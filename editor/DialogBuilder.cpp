@@ -37,6 +37,10 @@ QComboBox* MakeCombo(const DialogControl& control, QWidget* parent)
     }
     for (const char* item : control.initialItems)
         box->addItem(QString::fromUtf8(item));
+    // Qt selects the first item it is given; until a value is shown, an
+    // editable box selects none.
+    if (box->isEditable())
+        box->setCurrentIndex(-1);
     return box;
 }
 
