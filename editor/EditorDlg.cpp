@@ -12,7 +12,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -32,13 +31,6 @@ const QString kOutOfMemoryMessage = QStringLiteral("ﾒﾓﾘが不足してい�
 const QString kInternalErrorMessage = QStringLiteral("ｱﾌﾟﾘｹｰｼｮﾝの内部ｴﾗｰです。");
 
 constexpr std::array<int, 4> kPickerIds = {IDC_FIGHTER, IDC_NINJA, IDC_PRIEST, IDC_WIZARD};
-
-QFont DialogFont()
-{
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPointSize(DialogLayout::kFontPointSize);
-    return font;
-}
 
 bool IsValidLevel(std::int32_t level)
 {
@@ -82,8 +74,8 @@ CEditorDlg::CEditorDlg(CUserPrompts& prompts, QWidget* parent)
     setWindowTitle(QString::fromUtf8(DialogLayout::kTitle));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFont(DialogFont());
-
+    // No font of its own: the window takes the system's general font, at
+    // the user's size, and the layout grows with it.
     m_controls = CDialogBuilder(font()).Build(*this);
     m_pMapView = static_cast<CLevelMapView*>(GetDlgItem(IDC_MAP));
     m_pTabCtrl = static_cast<QTabWidget*>(GetDlgItem(IDC_TAB));
@@ -112,7 +104,7 @@ void CEditorDlg::OnInitDialog()
 {
     UpdateData(false);
     setWindowIcon(m_hIcon);
-    m_pickerFont = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    m_pickerFont = font();
     PreparePickers();
     GetDlgItem(IDC_PATH)->setFocus(Qt::OtherFocusReason);
 }

@@ -3,8 +3,10 @@
 #include "resources/ControlIds.h"
 #include "support/RecordingPrompts.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
@@ -101,6 +103,78 @@ TEST_F(EditorDlgTest, StartsEmptyWithFocusInThePathField)
     EXPECT_EQ(Tabs()->tabText(3), QStringLiteral("Player 4"));
     EXPECT_EQ(Combo(IDC_FIGHTER)->count(), 16);
 }
+
+// A desktop font; an empty family or a size of 0 keeps the system's.
+struct FontCase
+{
+    const char* family;
+    int pointSize;
+    const char* name;
+};
+
+void PrintTo(const FontCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class LayoutTest : public EditorDlgTest, public ::testing::WithParamInterface<FontCase>
+{
+protected:
+    void SetUp() override
+    {
+        QFont font = m_systemFont;
+        if (*GetParam().family)
+            font.setFamily(QString::fromUtf8(GetParam().family));
+        if (GetParam().pointSize != 0)
+            font.setPointSize(GetParam().pointSize);
+        QApplication::setFont(font);
+        EditorDlgTest::SetUp();
+    }
+    void TearDown() override { QApplication::setFont(m_systemFont); }
+
+    const QFont m_systemFont = QApplication::font();
+};
+
+TEST_P(LayoutTest, WindowTakesTheFontAndNoControlOverlapsOrCutsItsText)
+{
+    EXPECT_EQ(m_dialog->font(), QApplication::font());
+    EXPECT_EQ(Combo(IDC_WIZARD)->font(), QApplication::font());
+    const QList<QWidget*> controls = m_dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    auto* tabs = qobject_cast<QTabWidget*>(m_dialog->GetDlgItem(IDC_TAB));
+    const QRect page = tabs->currentWidget()->geometry().translated(tabs->pos());
+    for (QWidget* a : controls)
+        for (QWidget* b : controls.mid(controls.indexOf(a) + 1)) {
+            if (!a->geometry().intersects(b->geometry()))
+                continue;
+            // Only the champion fields may share room with the tab control,
+            // and only inside its page, below the tabs.
+            const QWidget* field = a == tabs ? b : b == tabs ? a : nullptr;
+            EXPECT_TRUE(field && page.contains(field->geometry()))
+                << a->metaObject()->className() << " at " << a->x() << "," << a->y() << " overlaps "
+                << b->metaObject()->className() << " at " << b->x() << "," << b->y();
+        }
+    for (const QLabel* label : m_dialog->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        const QSize text(label->fontMetrics().horizontalAdvance(label->text()), label->fontMetrics().height());
+        EXPECT_TRUE(label->contentsRect().contains(QRect(QPoint(), text))) << label->text().toStdString();
+    }
+    for (const int picker : {IDC_FIGHTER, IDC_NINJA, IDC_PRIEST, IDC_WIZARD}) {
+        QComboBox* box = Combo(picker);
+        box->showPopup();
+        const QAbstractItemView* list = box->view();
+        for (int row = 0; row < box->count(); ++row)
+            EXPECT_LE(list->sizeHintForIndex(box->model()->index(row, 0)).width(), list->viewport()->width())
+                << box->itemText(row).toStdString();
+        box->hidePopup();
+    }
+}
+
+// A Japanese desktop font has wide average characters, in which the skill
+// rows are measured; at 14 points, boxes placed by rounded width and height
+// would overlap their neighbours.
+INSTANTIATE_TEST_SUITE_P(Fonts, LayoutTest,
+                         ::testing::Values(FontCase{"", 0, "System"}, FontCase{"", 14, "FourteenPoint"},
+                                           FontCase{"Noto Sans CJK JP", 14, "JapaneseFourteenPoint"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(EditorDlgTest, TabKeyFollowsTheLayoutOrderSkippingTabsAndMap)
 {
