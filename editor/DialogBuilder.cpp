@@ -3,6 +3,7 @@
 #include "editor/LevelMapView.h"
 #include "editor/SkillComboBox.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -67,9 +68,11 @@ QComboBox* MakeCombo(const DialogControl& control, QWidget* parent)
     for (const char* item : control.initialItems)
         box->addItem(QString::fromUtf8(item));
     // Qt selects the first item it is given; until a value is shown, an
-    // editable box selects none.
-    if (box->isEditable())
+    // editable box selects none, and its list marks none as current.
+    if (box->isEditable()) {
         box->setCurrentIndex(-1);
+        box->view()->setCurrentIndex(QModelIndex());
+    }
     return box;
 }
 

@@ -95,7 +95,9 @@ TEST_F(EditorDlgTest, StartsEmptyWithFocusInThePathField)
     EXPECT_EQ(QApplication::focusWidget(), Edit(IDC_PATH));
     EXPECT_EQ(Text(IDC_X), QStringLiteral("0"));
     EXPECT_EQ(Text(IDC_PLAYERS), QStringLiteral("0"));
-    EXPECT_EQ(Combo(IDC_PLAYERS)->currentIndex(), -1) << "no item is \"0\"";
+    Combo(IDC_PLAYERS)->showPopup();
+    EXPECT_FALSE(Combo(IDC_PLAYERS)->view()->currentIndex().isValid()) << "no item is \"0\"";
+    Combo(IDC_PLAYERS)->hidePopup();
     EXPECT_EQ(Text(IDC_DIRECTION), QStringLiteral("East"));
     EXPECT_EQ(Text(IDC_LEVEL), QStringLiteral("1"));
     EXPECT_EQ(Text(IDC_WIZARD), QStringLiteral("0"));
