@@ -26,18 +26,24 @@ public:
     }
     bool m_bFailed = false;
 };
+
+// Takes a leading "--point-size N" off the arguments and sets the
+// application font to that size, as a desktop font of that size would.
+QStringList ApplyPointSizeOption(QStringList args)
+{
+    if (args.size() < 2 || args[0] != QStringLiteral("--point-size"))
+        return args;
+    QFont font = QApplication::font();
+    font.setPointSize(args[1].toInt());
+    QApplication::setFont(font);
+    return args.mid(2);
+}
 }
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QStringList args = QApplication::arguments().mid(1);
-    if (args.size() >= 2 && args[0] == QStringLiteral("--point-size")) {
-        QFont font = QApplication::font();
-        font.setPointSize(args[1].toInt());
-        QApplication::setFont(font);
-        args = args.mid(2);
-    }
+    const QStringList args = ApplyPointSizeOption(QApplication::arguments().mid(1));
     if (args.size() != 2 && args.size() != 3) {
         std::fprintf(stderr, "usage: %s [--point-size N] SAVE.srm OUT.png [WARNING.png]\n", argv[0]);
         return 2;
