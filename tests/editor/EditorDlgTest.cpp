@@ -3,10 +3,8 @@
 #include "resources/ControlIds.h"
 #include "support/RecordingPrompts.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
@@ -95,9 +93,6 @@ TEST_F(EditorDlgTest, StartsEmptyWithFocusInThePathField)
     EXPECT_EQ(QApplication::focusWidget(), Edit(IDC_PATH));
     EXPECT_EQ(Text(IDC_X), QStringLiteral("0"));
     EXPECT_EQ(Text(IDC_PLAYERS), QStringLiteral("0"));
-    Combo(IDC_PLAYERS)->showPopup();
-    EXPECT_FALSE(Combo(IDC_PLAYERS)->view()->currentIndex().isValid()) << "no item is \"0\"";
-    Combo(IDC_PLAYERS)->hidePopup();
     EXPECT_EQ(Text(IDC_DIRECTION), QStringLiteral("East"));
     EXPECT_EQ(Text(IDC_LEVEL), QStringLiteral("1"));
     EXPECT_EQ(Text(IDC_WIZARD), QStringLiteral("0"));
@@ -105,65 +100,6 @@ TEST_F(EditorDlgTest, StartsEmptyWithFocusInThePathField)
     EXPECT_EQ(Tabs()->tabText(3), QStringLiteral("Player 4"));
     EXPECT_EQ(Combo(IDC_FIGHTER)->count(), 16);
 }
-
-// A desktop font, family and point size; "" or 0 keeps the system's.
-class LayoutTest : public EditorDlgTest, public ::testing::WithParamInterface<std::pair<std::string, int>>
-{
-protected:
-    void SetUp() override
-    {
-        QFont font = m_systemFont;
-        if (!GetParam().first.empty())
-            font.setFamily(QString::fromStdString(GetParam().first));
-        if (GetParam().second != 0)
-            font.setPointSize(GetParam().second);
-        QApplication::setFont(font);
-        EditorDlgTest::SetUp();
-    }
-    void TearDown() override { QApplication::setFont(m_systemFont); }
-
-    const QFont m_systemFont = QApplication::font();
-};
-
-TEST_P(LayoutTest, WindowTakesTheFontAndNoControlOverlapsOrCutsItsText)
-{
-    EXPECT_EQ(m_dialog->font(), QApplication::font());
-    EXPECT_EQ(Combo(IDC_WIZARD)->font(), QApplication::font());
-    const QList<QWidget*> controls = m_dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    auto* tabs = qobject_cast<QTabWidget*>(m_dialog->GetDlgItem(IDC_TAB));
-    const QRect page = tabs->currentWidget()->geometry().translated(tabs->pos());
-    for (QWidget* a : controls)
-        for (QWidget* b : controls.mid(controls.indexOf(a) + 1)) {
-            if (!a->geometry().intersects(b->geometry()))
-                continue;
-            // Only the champion fields may share room with the tab control,
-            // and only inside its page, below the tabs.
-            const QWidget* field = a == tabs ? b : b == tabs ? a : nullptr;
-            EXPECT_TRUE(field && page.contains(field->geometry()))
-                << a->metaObject()->className() << " at " << a->x() << "," << a->y() << " overlaps "
-                << b->metaObject()->className() << " at " << b->x() << "," << b->y();
-        }
-    for (const QLabel* label : m_dialog->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
-        const QSize text(label->fontMetrics().horizontalAdvance(label->text()), label->fontMetrics().height());
-        EXPECT_TRUE(label->contentsRect().contains(QRect(QPoint(), text))) << label->text().toStdString();
-    }
-    for (const int picker : {IDC_FIGHTER, IDC_NINJA, IDC_PRIEST, IDC_WIZARD}) {
-        QComboBox* box = Combo(picker);
-        box->showPopup();
-        const QAbstractItemView* list = box->view();
-        for (int row = 0; row < box->count(); ++row)
-            EXPECT_LE(list->sizeHintForIndex(box->model()->index(row, 0)).width(), list->viewport()->width())
-                << box->itemText(row).toStdString();
-        box->hidePopup();
-    }
-}
-
-// A Japanese desktop font has wide average characters, in which the skill
-// rows are measured; at 14 points, boxes placed by rounded width and height
-// would overlap their neighbours.
-INSTANTIATE_TEST_SUITE_P(Fonts, LayoutTest,
-                         ::testing::Values(std::pair<std::string, int>{"", 0}, std::pair<std::string, int>{"", 14},
-                                           std::pair<std::string, int>{"Noto Sans CJK JP", 14}));
 
 TEST_F(EditorDlgTest, TabKeyFollowsTheLayoutOrderSkippingTabsAndMap)
 {
