@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
-#include <QFontDatabase>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -129,10 +128,7 @@ QWidget* PlainControl(const DialogControl& control, QDialog& dialog)
 
 void BuildBareDialog(QDialog& dialog)
 {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPointSize(DialogLayout::kFontPointSize);
-    dialog.setFont(font);
-    const CDialogBuilder units(font);
+    const CDialogBuilder units(dialog.font());
     dialog.setFixedSize(units.ToPixels(0, 0, DialogLayout::kWidth, DialogLayout::kHeight).size());
     for (const DialogControl& control : DialogLayout::Controls)
         PlainControl(control, dialog)->setGeometry(units.ToPixels(control.x, control.y, control.cx, control.cy));

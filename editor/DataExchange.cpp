@@ -47,7 +47,7 @@ void CDataExchange::Fail(int nId, const QString& message)
     throw CExchangeStopped();
 }
 
-void CDataExchange::CheckNumber(int nId, const QString& text, FieldRange range, std::uint32_t* parsed)
+std::uint32_t CDataExchange::CheckedNumber(int nId, const QString& text, FieldRange range)
 {
     const std::optional<std::uint32_t> number = ParseNumberField(text);
     if (!number)
@@ -56,15 +56,14 @@ void CDataExchange::CheckNumber(int nId, const QString& text, FieldRange range, 
     // save a different number.
     if (*number > static_cast<std::uint32_t>(range))
         Fail(nId, RangeMessage(range));
-    if (parsed)
-        *parsed = *number;
+    return *number;
 }
 
 void CDataExchange::Number(int nId, std::uint32_t& value, FieldRange range)
 {
     auto* edit = qobject_cast<QLineEdit*>(Control(nId));
     if (m_bSaveAndValidate)
-        CheckNumber(nId, edit->text(), range, &value);
+        value = CheckedNumber(nId, edit->text(), range);
     else
         SetTextIfDifferent(edit, UnsignedText(value));
 }
@@ -89,9 +88,9 @@ void CDataExchange::BoxText(int nId, QString& value, FieldRange range)
 {
     auto* box = qobject_cast<QComboBox*>(Control(nId));
     if (m_bSaveAndValidate) {
-        const QString text = box->currentText();
-        CheckNumber(nId, text, range, nullptr);
-        value = text;
+        // The number that passed the check, not the typed text, goes on: a
+        // later conversion of the text could read a different number.
+        value = UnsignedText(CheckedNumber(nId, box->currentText(), range));
         return;
     }
     // An item with exactly this text becomes the selection; any other text

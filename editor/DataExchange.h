@@ -35,7 +35,8 @@ public:
     void Number(int nId, std::uint32_t& value, FieldRange range);
     void Number(int nId, std::int32_t& value, FieldRange range); // kept as its 32 bits
     void Text(int nId, QString& value);
-    // The text of a combo box; checked like a number on a read.
+    // The text of a combo box. A read checks it like a number and keeps
+    // the decimal text of the number it checked.
     void BoxText(int nId, QString& value, FieldRange range);
     // The selected item's position; a read without a selection keeps value.
     void ListIndex(int nId, std::int32_t& value);
@@ -43,7 +44,7 @@ public:
     static const QString kNotANumberMessage;
 
 private:
-    void CheckNumber(int nId, const QString& text, FieldRange range, std::uint32_t* parsed);
+    std::uint32_t CheckedNumber(int nId, const QString& text, FieldRange range);
     [[noreturn]] void Fail(int nId, const QString& message);
     QWidget* Control(int nId) const;
 

@@ -3,21 +3,23 @@
 #include "editor/LevelMapView.h"
 #include "editor/SkillComboBox.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTabWidget>
+
+#include <algorithm>
+#include <cmath>
 
 namespace
 {
-// Rounded like the platform's MulDiv.
-int Scale(int units, int base, int divisor)
-{
-    return (units * base + divisor / 2) / divisor;
-}
+constexpr int kFieldHeight = 14; // dialog units, as the layout's edit fields
 
 // The average width of the Latin letters, as dialog units have always been
 // measured; a CJK fallback font cannot inflate it.
@@ -25,6 +27,34 @@ int AverageCharWidth(const QFontMetrics& metrics)
 {
     const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
     return (metrics.horizontalAdvance(letters) / 26 + 1) / 2;
+}
+
+// The room a control's text takes, with what the style draws around it.
+QSize TextExtent(const DialogControl& control, const QFontMetrics& metrics)
+{
+    QSize extent(metrics.horizontalAdvance(QString::fromUtf8(control.text)), metrics.height());
+    if (control.kind == ControlKind::Button) {
+        const QStyle* style = QApplication::style();
+        const int frame = 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        extent.rwidth() += style->pixelMetric(QStyle::PM_ButtonMargin) + frame;
+    }
+    return extent;
+}
+
+// How much the layout must grow, across and down alike, for every text to
+// fit its box when a dialog unit is unitX by unitY pixels. One pixel to
+// spare covers the rounding of the box's two edges.
+double TextFitFactor(const QFontMetrics& metrics, double unitX, double unitY)
+{
+    double factor = 1.0;
+    for (const DialogControl& control : DialogLayout::Controls) {
+        if (control.kind != ControlKind::Label && control.kind != ControlKind::Button)
+            continue;
+        const QSize extent = TextExtent(control, metrics);
+        factor = std::max({factor, (extent.width() + 1) / (control.cx * unitX),
+                           (extent.height() + 1) / (control.cy * unitY)});
+    }
+    return factor;
 }
 
 QComboBox* MakeCombo(const DialogControl& control, QWidget* parent)
@@ -37,6 +67,12 @@ QComboBox* MakeCombo(const DialogControl& control, QWidget* parent)
     }
     for (const char* item : control.initialItems)
         box->addItem(QString::fromUtf8(item));
+    // Qt selects the first item it is given; until a value is shown, an
+    // editable box selects none, and its list marks none as current.
+    if (box->isEditable()) {
+        box->setCurrentIndex(-1);
+        box->view()->setCurrentIndex(QModelIndex());
+    }
     return box;
 }
 
@@ -63,13 +99,26 @@ QWidget* MakeButton(const DialogControl& control, QWidget* parent)
 CDialogBuilder::CDialogBuilder(const QFont& dialogFont)
 {
     const QFontMetrics metrics(dialogFont);
-    m_nBaseX = AverageCharWidth(metrics);
-    m_nBaseY = metrics.height();
+    const double baseX = AverageCharWidth(metrics) / 4.0;
+    const double baseY = metrics.height() / 8.0;
+    const double factor = TextFitFactor(metrics, baseX, baseY);
+    m_unitX = baseX * factor;
+    m_unitY = baseY * factor;
+}
+
+int CDialogBuilder::PixelsX(int units) const
+{
+    return static_cast<int>(std::lround(units * m_unitX));
+}
+
+int CDialogBuilder::PixelsY(int units) const
+{
+    return static_cast<int>(std::lround(units * m_unitY));
 }
 
 QRect CDialogBuilder::ToPixels(int x, int y, int cx, int cy) const
 {
-    return QRect(Scale(x, m_nBaseX, 4), Scale(y, m_nBaseY, 8), Scale(cx, m_nBaseX, 4), Scale(cy, m_nBaseY, 8));
+    return QRect(QPoint(PixelsX(x), PixelsY(y)), QPoint(PixelsX(x + cx) - 1, PixelsY(y + cy) - 1));
 }
 
 std::map<int, QWidget*> CDialogBuilder::Build(QDialog& dialog) const
@@ -120,12 +169,7 @@ QWidget* CDialogBuilder::CreateControl(const DialogControl& control, QDialog& di
         widget = new CLevelMapView(&dialog);
         break;
     }
-    QRect geometry = ToPixels(control.x, control.y, control.cx, control.cy);
-    // This font may run wider than the one the layout was drawn for: let a
-    // label grow to its text rather than cut it off.
-    if (control.kind == ControlKind::Label)
-        geometry.setSize(geometry.size().expandedTo(widget->sizeHint()));
-    widget->setGeometry(geometry);
+    widget->setGeometry(ToPixels(control.x, control.y, control.cx, control.cy));
     return widget;
 }
 
@@ -135,7 +179,7 @@ void CDialogBuilder::PlaceCombo(QWidget* widget, const DialogControl& control) c
 {
     auto* box = static_cast<QComboBox*>(widget);
     const QRect full = ToPixels(control.x, control.y, control.cx, control.cy);
-    const int fieldHeight = std::min(box->sizeHint().height(), Scale(14, m_nBaseY, 8));
+    const int fieldHeight = std::min(box->sizeHint().height(), PixelsY(control.y + kFieldHeight) - full.y());
     box->setGeometry(full.x(), full.y(), full.width(), fieldHeight);
     const int rowHeight = std::max(1, QFontMetrics(box->font()).height() + 2);
     box->setMaxVisibleItems(std::max(1, (full.height() - fieldHeight) / rowHeight));

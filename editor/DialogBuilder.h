@@ -11,8 +11,10 @@ class QDialog;
 class QWidget;
 
 // Creates the editor window's controls from the layout table, in table
-// order (which is also the focus order), converting dialog units to pixels
-// with the metrics of the window's font.
+// order (which is also the focus order). Dialog units come from the
+// window's font; the whole layout is then enlarged by one factor, the same
+// across and down, just enough that every label and button text fits its
+// box, so the layout keeps its proportions at any font.
 class CDialogBuilder
 {
 public:
@@ -22,14 +24,17 @@ public:
     // Returns the controls that have an id.
     std::map<int, QWidget*> Build(QDialog& dialog) const;
 
+    // Each edge is converted on its own, as the platform converts a dialog
+    // rectangle, so boxes that touch in dialog units touch in pixels and
+    // never overlap by a rounding pixel.
     QRect ToPixels(int x, int y, int cx, int cy) const;
-    int BaseUnitX() const { return m_nBaseX; }
-    int BaseUnitY() const { return m_nBaseY; }
 
 private:
     QWidget* CreateControl(const DialogControl& control, QDialog& dialog) const;
     void PlaceCombo(QWidget* box, const DialogControl& control) const;
+    int PixelsX(int units) const;
+    int PixelsY(int units) const;
 
-    int m_nBaseX; // average character width, pixels
-    int m_nBaseY; // character height, pixels
+    double m_unitX; // pixels per horizontal dialog unit
+    double m_unitY; // pixels per vertical dialog unit
 };

@@ -12,7 +12,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,13 +38,6 @@ const QString kInternalErrorMessage = QStringLiteral("ｱﾌﾟﾘｹｰｼｮ�
 
 constexpr std::array<int, 4> kPickerIds = {IDC_FIGHTER, IDC_NINJA, IDC_PRIEST, IDC_WIZARD};
 
-QFont DialogFont()
-{
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPointSize(DialogLayout::kFontPointSize);
-    return font;
-}
-
 bool IsValidLevel(std::int32_t level)
 {
     return level >= 0 && static_cast<std::size_t>(level) < LevelMapTable::kLevelCount;
@@ -54,6 +46,25 @@ bool IsValidLevel(std::int32_t level)
 bool IsEnterKey(const QKeyEvent* event)
 {
     return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+// How many tabs a key moves: Ctrl+Tab and Ctrl+PageDown one on, Ctrl+Shift+Tab
+// and Ctrl+PageUp one back; 0 for any other key.
+int TabStep(const QKeyEvent* event)
+{
+    if (!event->modifiers().testFlag(Qt::ControlModifier))
+        return 0;
+    switch (event->key()) {
+    case Qt::Key_Tab:
+        return event->modifiers().testFlag(Qt::ShiftModifier) ? -1 : 1;
+    case Qt::Key_Backtab: // what Shift+Tab arrives as on most platforms
+    case Qt::Key_PageUp:
+        return -1;
+    case Qt::Key_PageDown:
+        return 1;
+    default:
+        return 0;
+    }
 }
 }
 
@@ -79,8 +90,8 @@ CEditorDlg::CEditorDlg(CUserPrompts& prompts, QWidget* parent)
     setWindowTitle(QString::fromUtf8(DialogLayout::kTitle));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFont(DialogFont());
-
+    // No font of its own: the window takes the system's general font, at
+    // the user's size, and the layout grows with it.
     m_controls = CDialogBuilder(font()).Build(*this);
     m_pMapView = static_cast<CLevelMapView*>(GetDlgItem(IDC_MAP));
     m_pTabCtrl = static_cast<QTabWidget*>(GetDlgItem(IDC_TAB));
@@ -109,7 +120,7 @@ void CEditorDlg::OnInitDialog()
 {
     UpdateData(false);
     setWindowIcon(m_hIcon);
-    m_pickerFont = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    m_pickerFont = font();
     PreparePickers();
     GetDlgItem(IDC_PATH)->setFocus(Qt::OtherFocusReason);
 }
@@ -158,12 +169,16 @@ bool CEditorDlg::eventFilter(QObject* watched, QEvent* event)
         const auto* key = static_cast<QKeyEvent*>(event);
         if (IsEnterKey(key) || key->key() == Qt::Key_Escape)
             return HandleKey(watched, key->key());
+        if (const int step = TabStep(key)) {
+            StepTab(step);
+            return true;
+        }
     }
     if (watched == m_pTabCtrl->tabBar()) {
         if (event->type() == QEvent::Wheel)
-            return true; // tabs change only by a click, which can be refused
+            return true; // tabs change only by a click or a key, which can be refused
         if (event->type() == QEvent::MouseButtonPress)
-            return HandleTabBarPress(static_cast<QMouseEvent*>(event)->position().toPoint());
+            return HandleTabBarPress(static_cast<QMouseEvent*>(event));
         if (event->type() == QEvent::MouseButtonRelease)
             m_bLeaveApproved = false; // an approval holds for its own press only
     }
@@ -186,23 +201,42 @@ bool CEditorDlg::HandleKey(QObject* watched, int key)
     return true;
 }
 
-bool CEditorDlg::HandleTabBarPress(const QPoint& position)
+bool CEditorDlg::HandleTabBarPress(const QMouseEvent* event)
 {
-    const int target = m_pTabCtrl->tabBar()->tabAt(position);
+    // Only a left press changes the tab; any other button leaves the tab,
+    // and the fields, alone.
+    if (event->button() != Qt::LeftButton)
+        return false;
+    const int target = m_pTabCtrl->tabBar()->tabAt(event->position().toPoint());
     if (target < 0 || target == m_pTabCtrl->currentIndex() || m_bExchanging)
         return false;
+    return !ApproveLeavingTab(); // swallowing the press keeps the tab
+}
+
+// The next or previous champion, through the same check as a click; a
+// refusal keeps the tab, and the bad field has the focus.
+void CEditorDlg::StepTab(int step)
+{
+    if (m_bExchanging || !ApproveLeavingTab())
+        return;
+    const int count = m_pTabCtrl->count();
+    m_pTabCtrl->setCurrentIndex((m_pTabCtrl->currentIndex() + step + count) % count);
+}
+
+bool CEditorDlg::ApproveLeavingTab()
+{
     int result = 0;
     OnTabChanging(result);
     m_bLeaveApproved = result == 0;
-    return result != 0; // swallowing the press keeps the tab
+    return m_bLeaveApproved;
 }
 
 void CEditorDlg::OnCurrentTabChanged(int index)
 {
     if (index == m_nFormTab)
         return;
-    // A change that did not come through a click still reads back the
-    // champion being left first.
+    // A change that came neither through a click nor a key still reads
+    // back the champion being left first.
     if (!m_bLeaveApproved) {
         int result = 0;
         OnTabChanging(result);

@@ -17,6 +17,7 @@ class CLevelMapView;
 class CSkillComboBox;
 class CUserPrompts;
 class QComboBox;
+class QMouseEvent;
 class QTabWidget;
 
 // The editor window: the party's fields and map at the top, one champion
@@ -71,7 +72,9 @@ private:
     bool ConfirmOtherFile(const QString& loadedPath);
     std::string PathText() const;
     bool HandleKey(QObject* watched, int key);
-    bool HandleTabBarPress(const QPoint& position);
+    bool HandleTabBarPress(const QMouseEvent* event);
+    void StepTab(int step);
+    bool ApproveLeavingTab();
     void OnCurrentTabChanged(int index);
     void ShowSaveDataMessage(const std::string& text);
     template <typename Handler> void Route(Handler handler);

@@ -2,8 +2,6 @@
 
 namespace
 {
-constexpr int kSignificantLength = 31;
-
 bool IsBlank(QChar c)
 {
     return c == u' ' || c == u'\t';
@@ -22,9 +20,8 @@ qsizetype SkipBlanks(const QString& text, qsizetype pos)
 }
 }
 
-std::optional<std::uint32_t> ParseNumberField(const QString& fullText)
+std::optional<std::uint32_t> ParseNumberField(const QString& text)
 {
-    const QString text = fullText.left(kSignificantLength);
     qsizetype pos = SkipBlanks(text, 0);
     const QChar first = pos < text.size() ? text[pos] : QChar();
     if (first == u'-')

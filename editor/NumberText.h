@@ -8,8 +8,8 @@
 // How the form turns field text into numbers and back.
 
 // An unsigned decimal number with optional blanks around it and an optional
-// '+'; nullopt when the text holds anything else. Only the first 31
-// characters count, and values past 4294967295 saturate there.
+// '+'; nullopt when the text holds anything else. The whole text counts,
+// however long, and values past 4294967295 saturate there.
 std::optional<std::uint32_t> ParseNumberField(const QString& text);
 
 // The number at the start of the text, C-library style: blanks, an optional

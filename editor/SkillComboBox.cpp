@@ -7,6 +7,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyleOptionViewItem>
 
 #include <algorithm>
@@ -39,6 +40,19 @@ void CSkillComboBox::Prepare(const QFont& pickerFont, int nSelectionFieldHeight)
     setFixedHeight(nSelectionFieldHeight);
     for (const char* text : SkillItemTexts)
         addItem(QString::fromLatin1(text));
+    // The list drops down wider than the picker where its rows need it.
+    view()->setMinimumWidth(ListWidth());
+}
+
+// The widest row, with the list's frame and scroll bar around it.
+int CSkillComboBox::ListWidth() const
+{
+    QStyleOptionViewItem option;
+    option.font = view()->font();
+    int widest = 0;
+    for (int row = 0; row < count(); ++row)
+        widest = std::max(widest, MeasureItem(option, row).width());
+    return widest + 2 * view()->frameWidth() + view()->verticalScrollBar()->sizeHint().width();
 }
 
 int CSkillComboBox::SelectionFieldHeight(const QFont& font)

@@ -23,4 +23,7 @@ public:
 
     void DrawItem(QPainter* painter, const QStyleOptionViewItem& option, int index) const;
     QSize MeasureItem(const QStyleOptionViewItem& option, int index) const;
+
+private:
+    int ListWidth() const;
 };

@@ -1,5 +1,7 @@
 #include "editor/UserPrompts.h"
 
+#include "editor/SaveFileDialog.h"
+
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -40,13 +42,7 @@ std::size_t CUserPrompts::Ask(QWidget* owner, const QString& text, const std::ve
 
 std::optional<QString> CUserPrompts::ChooseSaveFile(QWidget* owner, const QString& initialPath)
 {
-    QFileDialog dialog(owner);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setNameFilters({QStringLiteral("SRM files (*.srm)"), QStringLiteral("All (*.*)")});
-    dialog.setDefaultSuffix(QStringLiteral("srm"));
-    if (!initialPath.isEmpty())
-        dialog.selectFile(initialPath.left(kMaxInitialPath));
+    CSaveFileDialog dialog(owner, initialPath.left(kMaxInitialPath));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();

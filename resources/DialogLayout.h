@@ -33,7 +33,6 @@ namespace DialogLayout {
 inline constexpr const char* kTitle = "EDITING DUNGEON MASTER's SRM DATA";
 inline constexpr int kWidth = 291;
 inline constexpr int kHeight = 365;
-inline constexpr int kFontPointSize = 9;
 inline constexpr int kNoId = -1;
 
 extern const std::array<DialogControl, 57> Controls;

@@ -1,6 +1,7 @@
 // Renders the editor window offscreen with a save loaded and writes it as a
-// PNG, for the README, and the warning a bad field brings up.
-// Usage: editor-screenshot SAVE.srm OUT.png [WARNING.png]
+// PNG, for the README, and the warning a bad field brings up. --point-size
+// stands in for a desktop whose general font has that size.
+// Usage: editor-screenshot [--point-size N] SAVE.srm OUT.png [WARNING.png]
 #include "editor/EditorDlg.h"
 #include "editor/UserPrompts.h"
 #include "resources/ControlIds.h"
@@ -25,29 +26,42 @@ public:
     }
     bool m_bFailed = false;
 };
+
+// Takes a leading "--point-size N" off the arguments and sets the
+// application font to that size, as a desktop font of that size would.
+QStringList ApplyPointSizeOption(QStringList args)
+{
+    if (args.size() < 2 || args[0] != QStringLiteral("--point-size"))
+        return args;
+    QFont font = QApplication::font();
+    font.setPointSize(args[1].toInt());
+    QApplication::setFont(font);
+    return args.mid(2);
+}
 }
 
 int main(int argc, char** argv)
 {
-    if (argc != 3 && argc != 4) {
-        std::fprintf(stderr, "usage: %s SAVE.srm OUT.png [WARNING.png]\n", argv[0]);
+    QApplication app(argc, argv);
+    const QStringList args = ApplyPointSizeOption(QApplication::arguments().mid(1));
+    if (args.size() != 2 && args.size() != 3) {
+        std::fprintf(stderr, "usage: %s [--point-size N] SAVE.srm OUT.png [WARNING.png]\n", argv[0]);
         return 2;
     }
-    QApplication app(argc, argv);
     CConsolePrompts prompts;
     CEditorDlg dialog(prompts);
     dialog.show();
-    static_cast<QLineEdit*>(dialog.GetDlgItem(IDC_PATH))->setText(QString::fromLocal8Bit(argv[1]));
+    static_cast<QLineEdit*>(dialog.GetDlgItem(IDC_PATH))->setText(args[0]);
     static_cast<QPushButton*>(dialog.GetDlgItem(IDC_LOAD))->click();
     QApplication::processEvents();
-    if (prompts.m_bFailed || !dialog.grab().save(QString::fromLocal8Bit(argv[2])))
+    if (prompts.m_bFailed || !dialog.grab().save(args[1]))
         return 1;
-    if (argc == 4) {
+    if (args.size() == 3) {
         QMessageBox box(QMessageBox::Warning, QStringLiteral("dungeon-ledger"),
                         QStringLiteral("正の整数を入力してください。"), QMessageBox::Ok, &dialog);
         box.show();
         QApplication::processEvents();
-        if (!box.grab().save(QString::fromLocal8Bit(argv[3])))
+        if (!box.grab().save(args[2]))
             return 1;
     }
     return 0;

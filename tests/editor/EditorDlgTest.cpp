@@ -12,6 +12,7 @@ namespace
 const QString kNotANumber = QStringLiteral("正の整数を入力してください。");
 const QString kByteRange = QStringLiteral("0から255までの整数を入力してください。");
 const QString kWordRange = QStringLiteral("0から65535までの整数を入力してください。");
+const char* const kLongZeroPadded70000 = "000000000000000000000000000000070000";
 
 using EditorDlgTest = EditorFixture;
 
@@ -143,6 +144,8 @@ INSTANTIATE_TEST_SUITE_P(Fields, RefusalTest,
                                            RefusalCase{IDC_HP_CUR, "65536", &kWordRange},
                                            RefusalCase{IDC_X, "99999999999", &kWordRange},
                                            RefusalCase{IDC_FIGHTER, "70000", &kWordRange},
+                                           RefusalCase{IDC_FIGHTER, kLongZeroPadded70000, &kWordRange},
+                                           RefusalCase{IDC_PLAYERS, kLongZeroPadded70000, &kWordRange},
                                            RefusalCase{IDC_WIZARD, "abc", &kNotANumber},
                                            RefusalCase{IDC_PLAYERS, "-1", &kNotANumber},
                                            RefusalCase{IDC_FOOD, "", &kNotANumber}),
@@ -155,6 +158,8 @@ TEST_F(EditorDlgTest, RefusedTabChangeKeepsTheEdits)
     LoadDemo();
     Type(IDC_HP_CUR, QStringLiteral("123"));
     Type(IDC_MANA_CUR, QStringLiteral("lots"));
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) // they change no tab
+        QTest::mouseClick(Tabs(), button, {}, Tabs()->tabRect(1).center());
     ClickTab(1);
     ASSERT_EQ(m_prompts.warnings, QStringList{kNotANumber});
     EXPECT_EQ(Tabs()->currentIndex(), 0);
@@ -167,6 +172,35 @@ TEST_F(EditorDlgTest, RefusedTabChangeKeepsTheEdits)
     ClickTab(0);
     EXPECT_EQ(Text(IDC_HP_CUR), QStringLiteral("123"));
     EXPECT_EQ(Text(IDC_MANA_CUR), QStringLiteral("5"));
+}
+
+TEST_F(EditorDlgTest, CtrlTabAndCtrlPageKeysChangeTabsThroughTheSameCheck)
+{
+    LoadDemo();
+    const struct
+    {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int tab;
+    } steps[] = {
+        {Qt::Key_Tab, Qt::ControlModifier, 1},
+        {Qt::Key_PageDown, Qt::ControlModifier, 2},
+        {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 1},
+        {Qt::Key_PageUp, Qt::ControlModifier, 0},
+        {Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier, 3},
+    };
+    for (const auto& step : steps) {
+        QTest::keyClick(QApplication::focusWidget(), step.key, step.modifiers);
+        EXPECT_EQ(Tabs()->currentIndex(), step.tab);
+    }
+    QTest::keyClick(Edit(IDC_HP_CUR), Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(Text(IDC_HP_CUR), QStringLiteral("85"));
+
+    Type(IDC_MANA_CUR, QStringLiteral("lots"));
+    QTest::keyClick(Edit(IDC_HP_CUR), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(m_prompts.warnings, QStringList{kNotANumber});
+    EXPECT_EQ(Tabs()->currentIndex(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), Edit(IDC_MANA_CUR));
 }
 
 TEST_F(EditorDlgTest, MapClickMovesTheParty)

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QFileDialog>
+#include <QString>
+
+class QWidget;
+
+// The file-open window for a save file: an existing file, the filter
+// "SRM files (*.srm)" in force when it opens, and "All (*.*)", which lists
+// every file as Windows' own dialog does, names without a dot included.
+// Deliberately without Qt's meta-object macro: Qt hands only QFileDialog
+// itself to the platform's own dialog.
+class CSaveFileDialog : public QFileDialog
+{
+public:
+    CSaveFileDialog(QWidget* owner, const QString& initialPath);
+
+private:
+    void OnFilterSelected(const QString& filter);
+};
