@@ -23,8 +23,8 @@ fi
 app_id=$(sed -n 's/^set(APP_ID \([^ )]*\))$/\1/p' CMakeLists.txt)
 version=$(sed -n 's/^project(DungeonLedger VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
 [[ -n "$app_id" && -n "$version" ]] || fail "cannot read APP_ID and the version from CMakeLists.txt"
-desktop=packaging/$app_id.desktop
-metainfo=packaging/$app_id.metainfo.xml
+desktop=packaging/linux/$app_id.desktop
+metainfo=packaging/linux/$app_id.metainfo.xml
 title="EDITING DUNGEON MASTER's SRM DATA"
 
 work=$(mktemp -d)
