@@ -1,4 +1,4 @@
-// Win32 backend of CSaveFile: CreateFileA with share mode 0 gives the
+// Win32 backend of CSaveFile: CreateFileW with share mode 0 gives the
 // exclusive access, OPEN_EXISTING guarantees nothing is ever created.
 #include "savedata/SaveFile.h"
 
@@ -32,6 +32,21 @@ std::string SystemMessage(DWORD error)
     throw CFileException(SystemMessage(GetLastError()));
 }
 
+// Paths arrive as UTF-8; the wide form opens any name, whatever the ANSI
+// code page of this Windows can spell.
+std::wstring WidePath(const std::string& path)
+{
+    if (path.empty())
+        return {};
+    const int size = static_cast<int>(path.size());
+    const int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path.data(), size, nullptr, 0);
+    if (length == 0)
+        ThrowLastError();
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path.data(), size, wide.data(), length);
+    return wide;
+}
+
 HANDLE HandleOf(std::intptr_t handle)
 {
     return reinterpret_cast<HANDLE>(handle);
@@ -41,7 +56,7 @@ HANDLE HandleOf(std::intptr_t handle)
 void CSaveFile::PlatformOpen(const std::string& path, Access access)
 {
     const DWORD desired = access == Access::ReadOnly ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
-    HANDLE file = CreateFileA(path.c_str(), desired, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(WidePath(path).c_str(), desired, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         ThrowLastError();
     m_handle = reinterpret_cast<std::intptr_t>(file);

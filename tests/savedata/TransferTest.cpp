@@ -1,7 +1,10 @@
 #include "SaveFileFixture.h"
 
+#include "TestPlatform.h"
+
 #include "savedata/SaveFields.h"
 
+#include <fstream>
 #include <set>
 
 namespace
@@ -179,4 +182,28 @@ TEST_F(SaveFileTest, FileTooLargeToKeepIsStillCheckedToItsLastByte)
     SaveFileSnapshot written;
     EXPECT_EQ(StoreSaveDataIfUnchanged(path, data, found, written), GuardedStoreResult::Stored);
     EXPECT_TRUE(m_messages.empty());
+}
+
+TEST_F(SaveFileTest, PathsAreUtf8WhateverTheSystemsCodePage)
+{
+    const std::filesystem::path folder = m_dir / std::filesystem::path(u8"セーブ");
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path file = folder / std::filesystem::path(u8"ダンジョン.srm");
+    Bytes image = RandomImage(32768, 61);
+    PutSignature(image, 0x7FF0);
+    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(image.data()), 32768);
+    const std::u8string utf8 = file.u8string();
+    const std::string path(utf8.begin(), utf8.end());
+
+    SaveData data;
+    ASSERT_TRUE(LoadSaveData(path, data));
+    data.party.x = 0x0102;
+    ASSERT_TRUE(StoreSaveData(path, data));
+    std::ifstream in(file, std::ios::binary);
+    const Bytes after((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(WordAt(after, 12), 0x0102);
+
+    EXPECT_FALSE(LoadSaveData(path + ".old", data));
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_EQ(m_messages[0], "Cannot load '" + path + ".old': " + ExpectedReason(SystemError::NotFound));
 }
