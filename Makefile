@@ -27,7 +27,17 @@ bench: deps
 	./scripts/bench.sh build-bench
 
 clean:
-	rm -rf $(BUILD_DIR) $(RELEASE_DIR) build-asan build-bench
+	rm -rf $(BUILD_DIR) $(RELEASE_DIR) build-asan build-bench build-win dist
+
+# Windows: the cross compiler, Wine for the tests, and what building Qt for
+# Windows from Debian's source package takes (scripts/build-qt-windows.sh).
+WINDOWS_DEPS = g++-mingw-w64-x86-64-posix wine wine64 ninja-build curl xz-utils
+
+.PHONY: windows
+
+windows: deps
+	./scripts/install-deps.sh $(WINDOWS_DEPS)
+	./scripts/package-windows.sh
 
 # Linux package: a release build in its own folder, packed by CPack into
 # $(PACKAGE_DIR)/dungeon-ledger_VERSION-1_ARCH.deb.

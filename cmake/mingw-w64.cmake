@@ -1,7 +1,8 @@
 # Cross-compiles for 64-bit Windows with Debian's mingw-w64 (the posix thread
-# model, which std::thread and friends need). Everything is linked
-# statically, so the programs run under Wine without any of the compiler's
-# DLLs beside them.
+# model, which std::thread and friends need). Programs use the compiler's
+# shared runtime (libstdc++-6.dll, libgcc_s_seh-1.dll, libwinpthread-1.dll),
+# the same one the Qt DLLs were built against: one runtime for everything,
+# shipped beside the program.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -15,8 +16,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
 # Tests (add_test) run through Wine, unless the caller names another runner.
 if(NOT DEFINED CMAKE_CROSSCOMPILING_EMULATOR)

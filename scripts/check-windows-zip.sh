@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Checks that the Windows zip runs on a Windows with nothing else installed:
+# unpacks it into an empty folder, starts dungeon-ledger.exe in a fresh Wine
+# prefix with no extra DLL search path, under Xvfb, and waits for its window.
+# Usage: check-windows-zip.sh [ZIP] [--screenshot FILE]
+# Needs: wine, xvfb, xdotool, imagemagick (for --screenshot).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/windows-common.sh
+
+zip="" shot=""
+while [ $# -gt 0 ]; do
+  case $1 in
+    --screenshot) shot=$(realpath -m "$2"); shift 2 ;;
+    *) zip=$1; shift ;;
+  esac
+done
+[ -n "$zip" ] || zip=$(ls -t dist/dungeon-ledger-*-windows-x64.zip 2>/dev/null | head -n 1)
+[ -f "$zip" ] || { echo "no Windows zip; run make windows first" >&2; exit 1; }
+zip=$(realpath "$zip")
+title="EDITING DUNGEON MASTER's SRM DATA"
+
+unpacked=$(mktemp -d /tmp/dl-zip.XXXXXX)
+(cd "$unpacked" && cmake -E tar xf "$zip")
+exe=$(find "$unpacked" -name dungeon-ledger.exe | head -n 1)
+[ -n "$exe" ] || { echo "$zip holds no dungeon-ledger.exe" >&2; exit 1; }
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$unpacked/display" >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 50); do [ -s "$unpacked/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(cat "$unpacked/display")
+
+start_wine
+unset WINEPATH # only what the zip brings
+finish() {
+  stop_wine
+  kill "$xvfb" 2>/dev/null || true
+  rm -rf "$unpacked"
+}
+trap finish EXIT
+
+(cd "$(dirname "$exe")" && "${WINE_AS_USER[@]}" wine ./dungeon-ledger.exe >"$unpacked/run.log" 2>&1) &
+window=""
+for _ in $(seq 120); do
+  window=$(xdotool search --name "^${title}\$" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+  sleep 0.5
+done
+if [ -z "$window" ]; then
+  echo "the window \"$title\" did not appear within 60 s" >&2
+  cat "$unpacked/run.log" >&2
+  exit 1
+fi
+echo "$(basename "$zip"): dungeon-ledger.exe shows its window under Wine with only the zip's own files"
+if [ -n "$shot" ]; then
+  sleep 2 # let it paint
+  import -window "$window" "$shot"
+  echo "wrote $shot"
+fi

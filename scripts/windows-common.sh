@@ -1,0 +1,59 @@
+# Shared by the Windows scripts (sourced, not run): the Qt for Windows that
+# build-qt-windows.sh keeps in its cache, configuring a cross build against
+# it, and a Wine prefix of our own with the DLLs the programs need on its
+# search path.
+
+# The compiler's shared runtime, which Qt and our programs both use.
+windows_runtime_dirs() {
+  local dll
+  for dll in libstdc++-6.dll libwinpthread-1.dll; do
+    dirname "$(realpath "$(x86_64-w64-mingw32-g++-posix -print-file-name=$dll)")"
+  done
+}
+
+# The one Windows build folder: a release build with the tests, so that the
+# zip and the test run share their compiling.
+WINDOWS_BUILD=${WINDOWS_BUILD_DIR:-build-win}
+
+# Wine run by root ignores the read-only attribute (it maps it to Unix
+# permissions, which root passes), and Windows never does: as root, Wine
+# runs without the capabilities that pass permissions.
+WINE_AS_USER=()
+if [ "$(id -u)" -eq 0 ]; then
+  caps=-dac_override,-dac_read_search,-fowner
+  WINE_AS_USER=(setpriv "--inh-caps=$caps" "--bounding-set=$caps" --)
+fi
+
+# Sets QT_WINDOWS to the Qt prefix (building Qt the first time), then
+# configures and builds the project in $WINDOWS_BUILD; tests run through Wine.
+build_windows() {
+  QT_WINDOWS=$(./scripts/build-qt-windows.sh | tail -n 1)
+  local emulator=("${WINE_AS_USER[@]}" wine)
+  cmake -S . -B "$WINDOWS_BUILD" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$QT_WINDOWS/lib/cmake/Qt6/qt.toolchain.cmake" \
+    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" \
+    "-DCMAKE_CROSSCOMPILING_EMULATOR=$(IFS=';'; echo "${emulator[*]}")"
+  cmake --build "$WINDOWS_BUILD" -j "$(nproc)"
+}
+
+# A Wine prefix made anew for this run, so nothing of an earlier run or of
+# the user's own ~/.wine can change the outcome, with one server for the
+# whole run and Qt's and the runtime's DLLs on WINEPATH. The prefix goes
+# when the calling script exits.
+start_wine() {
+  WINEPREFIX=$(mktemp -d /tmp/dl-wine.XXXXXX)
+  export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  trap stop_wine EXIT
+  "${WINE_AS_USER[@]}" wineserver -p
+  DISPLAY= "${WINE_AS_USER[@]}" wineboot -i >/dev/null 2>&1
+  local dirs=() dir
+  [ -n "${QT_WINDOWS:-}" ] && dirs+=("$QT_WINDOWS/bin")
+  while read -r dir; do dirs+=("$dir"); done < <(windows_runtime_dirs)
+  WINEPATH=$(printf 'Z:%s;' "${dirs[@]}" | tr / '\\')
+  export WINEPATH
+}
+
+stop_wine() {
+  "${WINE_AS_USER[@]}" wineserver -k >/dev/null 2>&1 || true
+  rm -rf "$WINEPREFIX"
+}
