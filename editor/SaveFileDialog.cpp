@@ -13,10 +13,11 @@ CSaveFileDialog::CSaveFileDialog(QWidget* owner, const QString& initialPath) : Q
 {
 #ifndef Q_OS_WIN
     // Other platforms' dialogs read "*.*" as names with a dot; Qt's own
-    // dialog can be told to list every file.
+    // dialog can be told to list every file. Windows' dialog lists them all.
     setOption(QFileDialog::DontUseNativeDialog);
-    connect(this, &QFileDialog::filterSelected, this, &CSaveFileDialog::OnFilterSelected);
 #endif
+    // Qt's own dialog, wherever it is used, is told so too.
+    connect(this, &QFileDialog::filterSelected, this, &CSaveFileDialog::OnFilterSelected);
     setFileMode(QFileDialog::ExistingFile);
     setAcceptMode(QFileDialog::AcceptOpen);
     setNameFilters({kSrmFilter, kAllFilter});
