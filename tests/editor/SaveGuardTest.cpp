@@ -3,9 +3,8 @@
 #include "support/EditorFixture.h"
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QMessageBox>
 #include <QPushButton>
+#include <QMessageBox>
 #include <QTimer>
 
 #include <filesystem>
@@ -15,89 +14,60 @@ namespace
 const QString kChangedOnDisk = QStringLiteral(
     "'%1' changed on disk after it was loaded (a running game may have saved to it). "
     "Saving now would mix your edits with the newer data.");
-const QString kOtherFile = QStringLiteral("The values on screen were loaded from '%1'. Write them into '%2'?");
 
+constexpr int kHp1 = 1060, kHpMax1 = 1062, kHp2 = 1859; // low bytes of champion 1's and 2's HP
 constexpr int kOutsideFields = 5000;
-constexpr int kChampion2HpLow = 1859; // champion 2's current HP, low byte
 
 class SaveGuardTest : public EditorFixture
 {
 protected:
-    // Loads the demo, edits champion 1's current HP (85 in the file) and lets
-    // "the emulator" rewrite the file with these bytes changed, in place or
-    // by renaming a new file over it.
-    QByteArray EditThenChangeOnDisk(std::initializer_list<int> positions, bool byRename = false)
+    // "The emulator" saves: the file gets these bytes changed, in place or
+    // as a new file renamed over it.
+    QByteArray ChangeOnDisk(std::initializer_list<int> positions, bool byRename = false)
     {
-        LoadDemo();
-        Type(IDC_HP_CUR, QStringLiteral("99"));
         QByteArray newer = ReadAll(m_savePath);
         for (const int position : positions)
             newer[position] = static_cast<char>(newer[position] ^ 0x5A);
-        if (!byRename) {
-            WriteAll(m_savePath, newer);
-            return newer;
-        }
-        const QString fresh = CopyOfDemo(QStringLiteral("fresh.srm"), newer);
-        std::filesystem::rename(fresh.toStdString(), m_savePath.toStdString());
+        const QString target = byRename ? m_dir.filePath(QStringLiteral("fresh.srm")) : m_savePath;
+        WriteAll(target, newer);
+        if (byRename)
+            std::filesystem::rename(target.toStdString(), m_savePath.toStdString());
         return newer;
     }
 
-    QString CopyOfDemo(const QString& name, const QByteArray& bytes)
+    QString Copy(const QString& name, const QByteArray& bytes)
     {
-        const QString path = m_dir.filePath(name);
-        WriteAll(path, bytes);
-        return path;
+        WriteAll(m_dir.filePath(name), bytes);
+        return m_dir.filePath(name);
     }
 };
 
-TEST_F(SaveGuardTest, ChangeOnDiskIsAskedAboutAndCancelWritesNothing)
+TEST_F(SaveGuardTest, ChangeOnDiskIsAskedAboutAndOnlyTheAnswerIsDone)
 {
-    const QByteArray original = ReadAll(m_savePath);
-    const struct
-    {
-        int position;
-        bool byRename;
-    } changes[] = {{kOutsideFields, false}, {kChampion2HpLow, false}, {kOutsideFields, true}};
-    for (const auto& change : changes) {
-        WriteAll(m_savePath, original);
-        const QByteArray newer = EditThenChangeOnDisk({change.position}, change.byRename);
-        Click(IDC_SAVE);
-        EXPECT_EQ(m_prompts.questions, QStringList{kChangedOnDisk.arg(m_savePath)}) << change.position;
-        EXPECT_EQ(ReadAll(m_savePath), newer) << change.position;
-        m_prompts.questions.clear();
-    }
-}
-
-TEST_F(SaveGuardTest, OverwriteWritesOnlyTheFieldsAndIsRemembered)
-{
-    const QByteArray onDisk = EditThenChangeOnDisk({kOutsideFields, kChampion2HpLow});
-    m_prompts.answers = {QStringLiteral("Overwrite")};
-    Click(IDC_SAVE);
-    ASSERT_EQ(m_prompts.questions.size(), 1);
-    // Every field gets the values on screen (champion 2's HP as loaded, 64);
-    // every other byte keeps the newer data.
-    const QByteArray after = ReadAll(m_savePath);
-    EXPECT_EQ(ChangedPositions(onDisk, after), (std::vector<int>{1060, kChampion2HpLow}));
-    EXPECT_EQ(after[1060], 99);
-    EXPECT_EQ(after[kChampion2HpLow], 64);
-
-    Type(IDC_HP_CUR, QStringLiteral("98"));
-    Click(IDC_SAVE); // what was written is what the file is expected to hold now
-    EXPECT_EQ(m_prompts.questions.size(), 1);
-    EXPECT_EQ(ReadAll(m_savePath)[1060], 98);
-}
-
-TEST_F(SaveGuardTest, ReloadShowsTheNewerFileAndDropsTheEdits)
-{
-    const QByteArray newer = EditThenChangeOnDisk({1062}); // champion 1's maximum HP
-    m_prompts.answers = {QStringLiteral("Reload")};
-    Click(IDC_SAVE);
+    LoadDemo();
+    Type(IDC_HP_CUR, QStringLiteral("99")); // 85 in the file
+    ChangeOnDisk({kOutsideFields}, true);
+    const QByteArray newer = ChangeOnDisk({kOutsideFields + 1, kHp2});
+    Click(IDC_SAVE); // Cancel: nothing written
     EXPECT_EQ(ReadAll(m_savePath), newer);
-    EXPECT_EQ(Text(IDC_HP_CUR), QStringLiteral("85"));
-    EXPECT_EQ(Text(IDC_HP_MAX), QString::number(static_cast<unsigned char>(newer[1062]) +
-                                                256 * static_cast<unsigned char>(newer[1063])));
+
+    m_prompts.answers = {QStringLiteral("Overwrite")};
+    Click(IDC_SAVE); // the fields get the values on screen, every other byte stays newer
+    EXPECT_EQ(ChangedPositions(newer, ReadAll(m_savePath)), (std::vector<int>{kHp1, kHp2}));
+    EXPECT_EQ(ReadAll(m_savePath)[kHp2], 64);
+    Click(IDC_SAVE); // what was written is what the file is expected to hold now
+    EXPECT_EQ(m_prompts.questions, QStringList(2, kChangedOnDisk.arg(m_savePath)));
+
+    Type(IDC_HP_CUR, QStringLiteral("50"));
+    const QByteArray newest = ChangeOnDisk({kHpMax1});
+    m_prompts.answers = {QStringLiteral("Reload")};
+    Click(IDC_SAVE); // the newest file shows, the edit is dropped
+    EXPECT_EQ(ReadAll(m_savePath), newest);
+    EXPECT_EQ(Text(IDC_HP_CUR), QStringLiteral("99"));
+    EXPECT_EQ(Text(IDC_HP_MAX), QString::number(static_cast<unsigned char>(newest[kHpMax1])));
     Click(IDC_SAVE);
-    EXPECT_EQ(m_prompts.questions.size(), 1) << "the reloaded file is the one expected";
+    EXPECT_EQ(m_prompts.questions.size(), 3);
+    EXPECT_TRUE(m_prompts.warnings.isEmpty());
 }
 
 TEST_F(SaveGuardTest, AnotherFileIsAskedAboutEvenAfterItsLoadFailed)
@@ -105,23 +75,21 @@ TEST_F(SaveGuardTest, AnotherFileIsAskedAboutEvenAfterItsLoadFailed)
     LoadDemo();
     QByteArray unsignedImage = ReadAll(m_savePath);
     unsignedImage[0x7FF0] = 'd';
-    const QString other = CopyOfDemo(QStringLiteral("other.srm"), unsignedImage);
-    Type(IDC_PATH, other);
-    Click(IDC_LOAD);
+    const QString other = Copy(QStringLiteral("other.srm"), unsignedImage);
+    Load(other);
     EXPECT_EQ(m_prompts.warnings, QStringList{QStringLiteral("Invalid 'DM SFX SAVE DATA'")});
-    Click(IDC_SAVE);
-    EXPECT_EQ(m_prompts.questions, QStringList{kOtherFile.arg(m_savePath, other)});
+    Click(IDC_SAVE); // Cancel
     EXPECT_EQ(ReadAll(other), unsignedImage);
 
-    const QByteArray copy = ReadAll(m_savePath);
-    const QString second = CopyOfDemo(QStringLiteral("second.srm"), copy);
+    const QString second = Copy(QStringLiteral("second.srm"), ReadAll(m_savePath));
     Type(IDC_PATH, second);
     Type(IDC_HP_CUR, QStringLiteral("7"));
     m_prompts.answers = {QStringLiteral("Write")};
     Click(IDC_SAVE);
-    EXPECT_EQ(ChangedPositions(copy, ReadAll(second)), std::vector<int>{1060});
-    Click(IDC_SAVE);
-    EXPECT_EQ(m_prompts.questions.size(), 2) << "the file written into is the one expected now";
+    EXPECT_EQ(ChangedPositions(ReadAll(m_savePath), ReadAll(second)), std::vector<int>{kHp1});
+    Click(IDC_SAVE); // the file written into is the one expected now
+    const QString question = QStringLiteral("The values on screen were loaded from '%1'. Write them into '%2'?");
+    EXPECT_EQ(m_prompts.questions, (QStringList{question.arg(m_savePath, other), question.arg(m_savePath, second)}));
 }
 
 TEST_F(SaveGuardTest, TheSameFileByAnotherPathIsNoOtherFile)
@@ -136,27 +104,21 @@ TEST_F(SaveGuardTest, TheSameFileByAnotherPathIsNoOtherFile)
         Type(IDC_PATH, path);
         Click(IDC_SAVE);
     }
-    EXPECT_TRUE(m_prompts.questions.isEmpty());
-    EXPECT_TRUE(m_prompts.warnings.isEmpty());
+    EXPECT_TRUE(m_prompts.questions.isEmpty() && m_prompts.warnings.isEmpty());
 }
 
 TEST_F(SaveGuardTest, CompressedFileIsRefusedOnLoadAndSave)
 {
-    QByteArray rzip("#RZIPv\x01#", 8);
-    rzip.append(QByteArray(200, '\x11'));
-    const QString compressed = CopyOfDemo(QStringLiteral("rzip.srm"), rzip);
+    const QByteArray rzip = QByteArray("#RZIPv\x01#", 8) + QByteArray(200, '\x11');
     const QString message = QStringLiteral("'%1' is compressed by the emulator's save file compression. Turn that "
-                                           "setting off, let the game save again, and load the new file.")
-                                .arg(compressed);
+                                           "setting off, let the game save again, and load the new file.");
+    const QString compressed = Copy(QStringLiteral("rzip.srm"), rzip);
     LoadDemo();
-    Type(IDC_PATH, compressed);
-    Click(IDC_LOAD);
-    Click(IDC_SAVE);
+    Load(compressed);
     WriteAll(m_savePath, rzip); // the emulator compresses the loaded save too
     Type(IDC_PATH, m_savePath);
     Click(IDC_SAVE);
-    const QString aboutLoaded = QString(message).replace(compressed, m_savePath);
-    EXPECT_EQ(m_prompts.warnings, (QStringList{message, message, aboutLoaded}));
+    EXPECT_EQ(m_prompts.warnings, (QStringList{message.arg(compressed), message.arg(m_savePath)}));
     EXPECT_TRUE(m_prompts.questions.isEmpty());
     EXPECT_EQ(ReadAll(compressed), rzip);
     EXPECT_EQ(ReadAll(m_savePath), rzip);
@@ -176,10 +138,10 @@ TEST(StandardPromptsTest, QuestionDefaultsToCancelAndEscapeCancels)
         QTest::keyClick(box, Qt::Key_Escape);
         QTimer::singleShot(0, box, [box] { box->done(-1); }); // in case Escape did not close it
     });
-    const std::size_t answer = CUserPrompts::Standard().Ask(
-        &owner, QStringLiteral("?"),
-        {{QStringLiteral("Overwrite"), QMessageBox::AcceptRole}, {QStringLiteral("Cancel"), QMessageBox::RejectRole}});
-    EXPECT_EQ(answer, 1u);
+    EXPECT_EQ(CUserPrompts::Standard().Ask(&owner, QStringLiteral("?"),
+                                           {{QStringLiteral("Overwrite"), QMessageBox::AcceptRole},
+                                            {QStringLiteral("Cancel"), QMessageBox::RejectRole}}),
+              1u);
     seen.sort(); // the platform decides the order the buttons stand in
     EXPECT_EQ(seen.join(", ").toStdString(), "Cancel, Cancel, Cancel:1, Overwrite:0");
 }

@@ -55,7 +55,7 @@ inline std::array<std::int32_t, kFieldCount> Values(const SaveData& data)
 inline SaveData Record(const std::array<std::int32_t, kFieldCount>& values)
 {
     SaveData data;
-    std::memcpy(&data, values.data(), sizeof data);
+    std::memcpy(static_cast<void*>(&data), values.data(), sizeof data);
     return data;
 }
 

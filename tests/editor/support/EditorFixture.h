@@ -15,8 +15,18 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <vector>
+
+// The controls of a champion's 24 values, and of the party's 5, in the order
+// of the record's members, which is the order of the fields in the file.
+inline constexpr std::array<int, 24> kChampionControls = {
+    IDC_HP_CUR,        IDC_HP_MAX,        IDC_STAMINA_CUR,  IDC_STAMINA_MAX,  IDC_MANA_CUR,     IDC_MANA_MAX,
+    IDC_FOOD,          IDC_WATER,         IDC_STRENGTH_CUR, IDC_STRENGTH_MAX, IDC_DEXTERITY_CUR, IDC_DEXTERITY_MAX,
+    IDC_WISDOM_CUR,    IDC_WISDOM_MAX,    IDC_VITALITY_CUR, IDC_VITALITY_MAX, IDC_ANTIMAGIC_CUR, IDC_ANTIMAGIC_MAX,
+    IDC_ANTIFIRE_CUR,  IDC_ANTIFIRE_MAX,  IDC_FIGHTER,      IDC_NINJA,        IDC_PRIEST,       IDC_WIZARD};
+inline constexpr std::array<int, 5> kPartyControls = {IDC_PLAYERS, IDC_X, IDC_Y, IDC_DIRECTION, IDC_LEVEL};
 
 inline QByteArray ReadAll(const QString& path)
 {
@@ -42,8 +52,8 @@ inline std::vector<int> ChangedPositions(const QByteArray& before, const QByteAr
     return changed;
 }
 
-// The editor window on a copy of the demo save in a scratch folder, with
-// every modal window answered by CRecordingPrompts.
+// The editor window on a copy of the demo save (base 0) in a scratch
+// folder, with every modal window answered by CRecordingPrompts.
 class EditorFixture : public ::testing::Test
 {
 protected:
@@ -57,14 +67,23 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m_dialog.get()));
     }
 
-    QLineEdit* Edit(int id) const { return qobject_cast<QLineEdit*>(m_dialog->GetDlgItem(id)); }
-    QComboBox* Combo(int id) const { return qobject_cast<QComboBox*>(m_dialog->GetDlgItem(id)); }
-    QTabBar* Tabs() const { return qobject_cast<QTabWidget*>(m_dialog->GetDlgItem(IDC_TAB))->tabBar(); }
-    CLevelMapView* Map() const { return qobject_cast<CLevelMapView*>(m_dialog->GetDlgItem(IDC_MAP)); }
+    QWidget* Control(int id) const { return m_dialog->GetDlgItem(id); }
+    QLineEdit* Edit(int id) const { return qobject_cast<QLineEdit*>(Control(id)); }
+    QComboBox* Combo(int id) const { return qobject_cast<QComboBox*>(Control(id)); }
+    QTabBar* Tabs() const { return qobject_cast<QTabWidget*>(Control(IDC_TAB))->tabBar(); }
+    CLevelMapView* Map() const { return qobject_cast<CLevelMapView*>(Control(IDC_MAP)); }
     QString Text(int id) const { return Edit(id) ? Edit(id)->text() : Combo(id)->currentText(); }
+    bool HasFocus(int id) const
+    {
+        QWidget* focus = QApplication::focusWidget();
+        return focus && (focus == Control(id) || Control(id)->isAncestorOf(focus));
+    }
 
-    void Click(int id) { QTest::mouseClick(m_dialog->GetDlgItem(id), Qt::LeftButton); }
-    void ClickTab(int index) { QTest::mouseClick(Tabs(), Qt::LeftButton, {}, Tabs()->tabRect(index).center()); }
+    void Click(int id) { QTest::mouseClick(Control(id), Qt::LeftButton); }
+    void ClickTab(int index, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseClick(Tabs(), button, {}, Tabs()->tabRect(index).center());
+    }
     void Type(int id, const QString& text)
     {
         if (Edit(id))
@@ -72,11 +91,14 @@ protected:
         else
             Combo(id)->setEditText(text);
     }
-
+    void Load(const QString& path)
+    {
+        Type(IDC_PATH, path);
+        Click(IDC_LOAD);
+    }
     void LoadDemo()
     {
-        Type(IDC_PATH, m_savePath);
-        Click(IDC_LOAD);
+        Load(m_savePath);
         ASSERT_TRUE(m_prompts.warnings.isEmpty()) << m_prompts.warnings.join('\n').toStdString();
     }
 
