@@ -2,16 +2,17 @@
 # Checks that the Windows zip runs on a Windows with nothing else installed:
 # unpacks it into an empty folder, starts dungeon-ledger.exe in a fresh Wine
 # prefix with no extra DLL search path, under Xvfb, and waits for its window.
-# Usage: check-windows-zip.sh [ZIP] [--screenshot FILE]
+# Usage: check-windows-zip.sh [ZIP] [--screenshot FILE [--load SAVE.srm]]
 # Needs: wine, xvfb, xdotool, imagemagick (for --screenshot).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/windows-common.sh
 
-zip="" shot=""
+zip="" shot="" save=""
 while [ $# -gt 0 ]; do
   case $1 in
     --screenshot) shot=$(realpath -m "$2"); shift 2 ;;
+    --load) save=$(realpath "$2"); shift 2 ;;
     *) zip=$1; shift ;;
   esac
 done
@@ -32,6 +33,19 @@ export DISPLAY=:$(cat "$unpacked/display")
 
 start_wine
 unset WINEPATH # only what the zip brings
+# Wine brings none of Windows' own interface fonts, and the face it falls
+# back to gives Qt glyph boxes so tall that edit fields draw their text out
+# of sight. Windows has Segoe UI; here DejaVu Sans stands in for it.
+cat >"$unpacked/fonts.reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"MS Shell Dlg"="DejaVu Sans"
+"MS Shell Dlg 2"="DejaVu Sans"
+"Segoe UI"="DejaVu Sans"
+"Tahoma"="DejaVu Sans"
+REG
+(cd "$unpacked" && "${WINE_AS_USER[@]}" wine regedit fonts.reg)
 finish() {
   stop_wine
   kill "$xvfb" 2>/dev/null || true
@@ -52,6 +66,11 @@ if [ -z "$window" ]; then
 fi
 echo "$(basename "$zip"): dungeon-ledger.exe shows its window under Wine with only the zip's own files"
 if [ -n "$shot" ]; then
+  if [ -n "$save" ]; then # typed into the path field, which has the focus; then Tab, Tab to Load
+    xdotool windowfocus --sync "$window"
+    xdotool type --delay 20 "Z:${save//\//\\}"
+    xdotool key Tab Tab space
+  fi
   sleep 2 # let it paint
   import -window "$window" "$shot"
   echo "wrote $shot"

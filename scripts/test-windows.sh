@@ -10,5 +10,6 @@ cd "$(dirname "$0")/.."
 source scripts/windows-common.sh
 
 build_windows
+export DISPLAY= # the tests need none: Qt draws offscreen
 start_wine
 (cd "$WINDOWS_BUILD" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")

@@ -39,13 +39,14 @@ build_windows() {
 # A Wine prefix made anew for this run, so nothing of an earlier run or of
 # the user's own ~/.wine can change the outcome, with one server for the
 # whole run and Qt's and the runtime's DLLs on WINEPATH. The prefix goes
-# when the calling script exits.
+# when the calling script exits. The server keeps the desktop of the first
+# program for the whole run: set DISPLAY first if windows are to be seen.
 start_wine() {
   WINEPREFIX=$(mktemp -d /tmp/dl-wine.XXXXXX)
   export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   trap stop_wine EXIT
   "${WINE_AS_USER[@]}" wineserver -p
-  DISPLAY= "${WINE_AS_USER[@]}" wineboot -i >/dev/null 2>&1
+  "${WINE_AS_USER[@]}" wineboot -i >/dev/null 2>&1
   local dirs=() dir
   [ -n "${QT_WINDOWS:-}" ] && dirs+=("$QT_WINDOWS/bin")
   while read -r dir; do dirs+=("$dir"); done < <(windows_runtime_dirs)

@@ -95,12 +95,13 @@ TEST_F(SaveGuardTest, AnotherFileIsAskedAboutEvenAfterItsLoadFailed)
 TEST_F(SaveGuardTest, TheSameFileByAnotherPathIsNoOtherFile)
 {
     LoadDemo();
+    QStringList paths = {m_dir.path() + "/./demo.srm"};
     const std::filesystem::path link = m_dir.filePath(QStringLiteral("link.srm")).toStdString();
-    std::error_code error;
-    std::filesystem::create_symlink(m_savePath.toStdString(), link, error);
-    if (error)
-        GTEST_SKIP() << "no symbolic links here: " << error.message();
-    for (const QString& path : {QString::fromStdString(link.string()), m_dir.path() + "/./demo.srm"}) {
+    std::error_code noLinksHere; // Wine has none
+    std::filesystem::create_symlink(m_savePath.toStdString(), link, noLinksHere);
+    if (!noLinksHere)
+        paths << QString::fromStdString(link.string());
+    for (const QString& path : paths) {
         Type(IDC_PATH, path);
         Click(IDC_SAVE);
     }
