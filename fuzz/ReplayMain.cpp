@@ -1,6 +1,6 @@
-// Runs every file of the given folders (or the given files) once through the
-// harness, as libFuzzer would, so that the seed corpus serves as a test in
-// builds without libFuzzer. A broken invariant aborts the process.
+// Runs every file of the given folders once through the harness, as
+// libFuzzer would, so that the seed corpus serves as a test in builds
+// without libFuzzer. A broken invariant aborts the process.
 #include "tests/support/SaveFormat.h"
 
 #include <algorithm>
@@ -11,13 +11,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 int main(int argc, char** argv)
 {
     std::vector<std::filesystem::path> inputs;
-    for (int i = 1; i < argc; ++i) {
-        if (std::filesystem::is_regular_file(argv[i]))
-            inputs.emplace_back(argv[i]);
-        else // a folder; anything else throws, which fails the run
-            for (const auto& entry : std::filesystem::directory_iterator(argv[i]))
-                inputs.push_back(entry.path());
-    }
+    for (int i = 1; i < argc; ++i) // a missing folder throws, which fails the run
+        for (const auto& entry : std::filesystem::directory_iterator(argv[i]))
+            inputs.push_back(entry.path());
     std::sort(inputs.begin(), inputs.end()); // the same order on every run
 
     for (const auto& input : inputs) {

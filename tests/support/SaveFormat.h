@@ -116,8 +116,8 @@ inline Bytes Encode(Bytes file, int base, const SaveData& data, int count = kFie
     return file;
 }
 
-// 101 values, all different and mostly wider than their fields, negative
-// ones too, so that every low bit and every member shows.
+// 101 random values, all but surely different, mostly wider than their
+// fields and half of them negative, so that every low bit and member shows.
 inline SaveData Distinct(unsigned seed)
 {
     std::mt19937 random(seed);
