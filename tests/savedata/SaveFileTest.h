@@ -11,7 +11,8 @@ using Texts = std::vector<std::pair<std::size_t, std::string>>;
 inline constexpr TransferDirection kBothDirections[] = {TransferDirection::Load, TransferDirection::Store};
 
 // A fresh folder per test, named in Japanese so that every path handed over
-// is UTF-8 beyond any ANSI code page, and the messages reported.
+// is UTF-8 beyond any ANSI code page, and the messages reported. Names are
+// UTF-8 too.
 class SaveFileTest : public ::testing::Test
 {
 protected:
@@ -32,7 +33,10 @@ protected:
         std::filesystem::remove_all(m_root, ignored);
     }
 
-    std::string PathOf(const std::string& name) const { return SaveFormat::Utf8(m_root / u8"セーブ" / name); }
+    std::string PathOf(const std::string& name) const
+    {
+        return SaveFormat::Utf8(m_root / u8"セーブ" / SaveFormat::Native(name));
+    }
 
     std::string Write(const std::string& name, const Bytes& bytes) const
     {

@@ -46,7 +46,7 @@ TEST_F(SaveFileTest, EveryShapeOfFileLoadsAndStoresAtItsPlacement)
     for (const Shape& shape : kShapes) {
         SCOPED_TRACE(shape.name);
         const Bytes image = Image(shape.size, shape.texts, static_cast<unsigned>(shape.size));
-        const std::string path = Write("a.srm", image);
+        const std::string path = Write("ダンジョン.srm", image);
         if (shape.base < 0) {
             for (const TransferDirection direction : kBothDirections)
                 Refused(direction, path, shape.base == kNone ? kInvalid : CompressedFileMessage(path));
