@@ -6,22 +6,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size > kMaxFileSize)
         return 0;
-    const ScratchFile scratch("load", data, size);
     const Bytes file(data, data + size);
+    const ScratchFile scratch("load", file);
+    const SaveData before = SaveFormat::Distinct(1); // values no load gives
+    SaveData record = before;
 
-    // A record that no load gives, to see whether a failed load touched it.
-    SaveData record;
-    record.party.x = -1;
-    record.champions[3].wizardExperience = -2;
-    const SaveData before = record;
-
-    const bool loaded = LoadSaveData(scratch.Path(), record);
-    const std::optional<int> base = ExpectedBase(file);
-    Require(loaded == base.has_value(), "a load succeeds exactly when a placement carries the signature");
-    if (loaded)
-        Require(record == DecodeRecord(file, *base), "a load gives the values that the bytes hold");
-    else
-        Require(record == before, "a failed load leaves the record as it was");
-    Require(scratch.Contents() == file, "a load never changes the file");
+    const bool loaded = LoadSaveData(scratch.path, record);
+    const std::optional<int> base = SaveFormat::Base(file);
+    Require(loaded == base.has_value(),
+            "a load succeeds exactly when a placement carries the signature and the file is not compressed");
+    Require(record == (loaded ? SaveFormat::Decode(file, *base) : before),
+            "a load gives the values that the bytes hold; a failed one leaves the record as it was");
+    Require(SaveFormat::ReadFile(scratch.path) == file, "a load never changes the file");
     return 0;
 }

@@ -3,7 +3,7 @@
 
 Each seed is a small file that reaches one shape of .srm file: both
 placements, short files that a store grows, words cut by the end of the
-file, near-miss signatures, no signature, an empty file. Store seeds start
+file, near-miss signatures, no signature, an empty file, a compressed file. Store seeds start
 with a 404-byte record (101 little-endian 32-bit values) before the file.
 The output is the same on every run; rerun after changing a shape here.
 """
@@ -53,6 +53,9 @@ FILES = {
     "second-only-32768": image(32768, 14, second=True),
     "first-cut-32767": with_bytes(image(32767, 15, second=True), FIRST, SIGNATURE[:15]),
     "none-32768": image(32768, 16),
+    # RetroArch's compression header: refused even with a signature.
+    "rzip-first-32768": with_bytes(image(32768, 17, first=True), 0, b"#RZIPv\x01#"),
+    "rzip-near-miss-first-32768": with_bytes(image(32768, 18, first=True), 0, b"#RZIPv\x01$"),
 }
 
 

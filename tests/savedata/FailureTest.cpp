@@ -1,242 +1,111 @@
-#include "SaveFileFixture.h"
+#include "SaveFileTest.h"
 #include "TestPlatform.h"
 
 #ifndef _WIN32
 #include <sys/stat.h>
 #endif
 
-#include "savedata/SaveFile.h"
-
 namespace
 {
 class FailureTest : public SaveFileTest
 {
 protected:
-    std::string ValidSave(const std::string& name = "save.srm")
+    void RefusedBoth(const std::string& path, const std::string& reason)
     {
-        m_image = RandomImage(32768, 41);
-        PutSignature(m_image, 0x7FF0);
-        return WriteFile(name, m_image);
+        for (const TransferDirection direction : kBothDirections)
+            Refused(direction, path, Cannot(direction, path, reason));
     }
 
-    // Asserts a failed load reported exactly one message and left the
-    // caller's record exactly as it was.
-    void ExpectLoadRefused(const std::string& path, const std::string& message)
-    {
-        const SaveData before = DistinctRecord(3);
-        SaveData data = before;
-        EXPECT_FALSE(LoadSaveData(path, data));
-        EXPECT_EQ(data, before);
-        ASSERT_EQ(m_messages.size(), 1u);
-        EXPECT_EQ(m_messages[0], message);
-        m_messages.clear();
-    }
-
-    void ExpectStoreRefused(const std::string& path, const std::string& message)
-    {
-        const Bytes before = std::filesystem::is_regular_file(path) ? ReadFile(path) : Bytes{};
-        EXPECT_FALSE(StoreSaveData(path, DistinctRecord(4)));
-        if (std::filesystem::is_regular_file(path)) {
-            EXPECT_EQ(ReadFile(path), before);
-        }
-        ASSERT_EQ(m_messages.size(), 1u);
-        EXPECT_EQ(m_messages[0], message);
-        m_messages.clear();
-    }
-
-    // The message of a failed load or store with the system's reason.
-    static std::string Refusal(const char* verb, const std::string& path, SystemError error)
-    {
-        return std::string("Cannot ") + verb + " '" + path + "': " + ExpectedReason(error);
-    }
-
-    Bytes m_image;
+    const Bytes m_image = Image(32768, {{0x7FF0, kSignature}});
+    const std::string m_path = Write("a.srm", m_image);
 };
 
-TEST_F(FailureTest, MissingFileIsNeverCreated)
+TEST_F(FailureTest, OnlyAnExistingPlainFileIsOpened)
 {
-    const std::string path = PathOf("missing.srm");
-    ExpectLoadRefused(path, Refusal("load", path, SystemError::NotFound));
-    ExpectStoreRefused(path, Refusal("save", path, SystemError::NotFound));
-    EXPECT_FALSE(std::filesystem::exists(path));
-}
-
-TEST_F(FailureTest, FolderIsRefused)
-{
-    const std::string path = m_dir.string();
-    ExpectLoadRefused(path, Refusal("load", path, SystemError::IsFolder));
-    ExpectStoreRefused(path, Refusal("save", path, SystemError::IsFolder));
-}
-
+    RefusedBoth(PathOf("missing.srm"), ExpectedReason(SystemError::NotFound));
+    EXPECT_FALSE(std::filesystem::exists(SaveFormat::Native(PathOf("missing.srm")))) << "never created";
+    std::filesystem::create_directory(SaveFormat::Native(PathOf("folder.srm")));
+    RefusedBoth(PathOf("folder.srm"), ExpectedReason(SystemError::IsFolder));
 #ifndef _WIN32
-TEST_F(FailureTest, FifoIsRefusedWithoutWaitingForAWriter)
-{
-    const std::string path = PathOf("pipe.srm");
-    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
-    ExpectLoadRefused(path, "Cannot load '" + path + "': it is not a regular file");
-    ExpectStoreRefused(path, "Cannot save '" + path + "': it is not a regular file");
-}
+    ASSERT_EQ(::mkfifo(PathOf("pipe.srm").c_str(), 0600), 0); // refused without waiting for a writer
+    RefusedBoth(PathOf("pipe.srm"), "it is not a regular file");
 #endif
-
-TEST_F(FailureTest, FileHeldByAnotherOpenerIsRefused)
-{
-    const std::string path = ValidSave();
-    {
-        const OtherOpener other(path);
-        ASSERT_TRUE(other.Holds());
-        ExpectLoadRefused(path, Refusal("load", path, SystemError::InUse));
-        ExpectStoreRefused(path, Refusal("save", path, SystemError::InUse));
-    }
-    // Windows keeps even readers out while it is held: compare only now.
-    EXPECT_EQ(ReadFile(path), m_image);
-    SaveData data;
-    EXPECT_TRUE(LoadSaveData(path, data)) << "the lock must be released with its opener";
 }
 
-TEST_F(FailureTest, EditorHoldsTheFileWhileShowingAMessage)
+TEST_F(FailureTest, FileHeldByAnotherOpenerIsRefusedUntilReleased)
 {
-    Bytes image = RandomImage(32768, 42); // no signature: a message comes
-    const std::string path = WriteFile("nosig.srm", image);
-    ASSERT_TRUE(AnotherCanOpen(path)) << "nobody holds it yet";
-    for (const TransferDirection direction : {TransferDirection::Load, TransferDirection::Store}) {
-        bool heldDuringMessage = false;
-        SetSaveDataMessageHandler([&](const std::string&) { heldDuringMessage = !AnotherCanOpen(path); });
+    {
+        CSaveFile other; // another editor
+        other.Open(m_path, CSaveFile::Access::ReadOnly);
+        RefusedBoth(m_path, ExpectedReason(SystemError::InUse));
+    }
+    EXPECT_EQ(SaveFormat::ReadFile(m_path), m_image); // Windows keeps readers out while it is held
+    SaveData data;
+    EXPECT_TRUE(LoadSaveData(m_path, data));
+}
+
+TEST_F(FailureTest, FileIsHeldWhileItsMessageShows)
+{
+    const std::string path = Write("b.srm", Image(32768, {})); // no signature: a message comes
+    for (const TransferDirection direction : kBothDirections) {
+        bool held = false;
+        SetSaveDataMessageHandler([&](const std::string&) { held = !AnotherCanOpen(path); });
         SaveData data;
         EXPECT_FALSE(TransferSaveData(path, data, direction));
-        EXPECT_TRUE(heldDuringMessage) << (direction == TransferDirection::Load ? "load" : "store");
+        EXPECT_TRUE(held);
     }
     EXPECT_TRUE(AnotherCanOpen(path)) << "released after the call";
 }
 
-TEST_F(FailureTest, ReadOnlyFileIsRefusedOnStore)
+TEST_F(FailureTest, ReadOnlyFileIsRefusedOnStoreOnly)
 {
-    const std::string path = ValidSave();
-    if (!MakeReadOnly(path))
+    if (!MakeReadOnly(m_path))
         GTEST_SKIP() << "running with privileges that write read-only files (root)";
-    ExpectStoreRefused(path, Refusal("save", path, SystemError::ReadOnly));
+    Refused(TransferDirection::Store, m_path, Cannot(TransferDirection::Store, m_path, ExpectedReason(SystemError::ReadOnly)));
     SaveData data;
-    EXPECT_TRUE(LoadSaveData(path, data)) << "reading a read-only save still works";
+    EXPECT_TRUE(LoadSaveData(m_path, data));
 }
 
-TEST_F(FailureTest, MissingSignatureKeepsItsMessage)
+// A file primitive that fails, or a read that hands back one byte inverted,
+// part way. Reads count: 1 the compression check, 2 the detection, then one
+// per field, a load's or, after a store's 101 writes and its flush, the
+// read-back's (16 is champion 0's first byte field, 103 the last field).
+struct Fault
 {
-    Bytes image = RandomImage(32768, 43);
-    const std::string path = WriteFile("nosig.srm", image);
-    ExpectLoadRefused(path, "Invalid 'DM SFX SAVE DATA'");
-    ExpectStoreRefused(path, "Invalid 'DM SFX SAVE DATA'");
-}
-
-// ValidSave's signature is at the first placement, so the compression check
-// and detection take one read each. Then one read per field (a load's reads, or a store's read-back
-// after its writes), 102 in all. Writes: one per field.
-class InjectedFailureTest : public FailureTest, public ::testing::WithParamInterface<int>
-{
-};
-
-TEST_P(InjectedFailureTest, LoadFailingPartWayChangesNothing)
-{
-    const std::string path = ValidSave();
-    CSaveFile::FailNth(CSaveFile::Operation::Read, GetParam());
-    ExpectLoadRefused(path, Refusal("load", path, SystemError::Io));
-}
-
-TEST_P(InjectedFailureTest, StoreFailingPartWayReportsOnce)
-{
-    const std::string path = ValidSave();
-    CSaveFile::FailNth(CSaveFile::Operation::Write, GetParam());
-    EXPECT_FALSE(StoreSaveData(path, DistinctRecord(4)));
-    ASSERT_EQ(m_messages.size(), 1u);
-    EXPECT_EQ(m_messages[0], Refusal("save", path, SystemError::Io));
-    // The last field (champion 4's wizard experience) comes after every
-    // failing write, so it must be as it was.
-    const Bytes after = ReadFile(path);
-    EXPECT_EQ(after[3457 + 60], m_image[3457 + 60]);
-    EXPECT_EQ(after[3457 + 61], m_image[3457 + 61]);
-}
-
-INSTANTIATE_TEST_SUITE_P(AtAccess, InjectedFailureTest, ::testing::Values(1, 2, 3, 50, 101));
-
-TEST_F(FailureTest, FailedFlushOrCloseIsReported)
-{
-    const struct
-    {
-        CSaveFile::Operation operation;
-        bool store;
-    } cases[] = {{CSaveFile::Operation::Flush, true},
-                 {CSaveFile::Operation::Close, true},
-                 {CSaveFile::Operation::Close, false}};
-    const std::string path = ValidSave();
-    for (const auto& c : cases) {
-        CSaveFile::FailNth(c.operation, 1);
-        if (!c.store) {
-            ExpectLoadRefused(path, Refusal("load", path, SystemError::Io));
-        } else {
-            EXPECT_FALSE(StoreSaveData(path, DistinctRecord(4)));
-            ASSERT_EQ(m_messages.size(), 1u);
-            EXPECT_EQ(m_messages[0], Refusal("save", path, SystemError::Io));
-            m_messages.clear();
-        }
-    }
-    SaveData data;
-    EXPECT_TRUE(LoadSaveData(path, data)) << "a failed close still releases the file";
-}
-
-// After writing and flushing, a store reads every field back: reads 3 to 103
-// after the compression check and detection (read 3 is the party's first
-// word, 16 champion 1's first byte field, 103 champion 4's wizard experience).
-enum class ReadBackFault { Corrupted, Failed };
-
-struct ReadBackCase
-{
-    const char* name;
-    ReadBackFault fault;
+    TransferDirection direction;
+    CSaveFile::Operation operation;
     int nth;
-    std::size_t byte; // which byte of a corrupted read
+    int invertedByte; // of a read that succeeds; -1: the operation fails
+    int fieldsWritten;
 };
 
-const ReadBackCase kReadBackCases[] = {
-    {"FirstWordLowByteDiffers", ReadBackFault::Corrupted, 3, 0},
-    {"FirstWordHighByteDiffers", ReadBackFault::Corrupted, 3, 1},
-    {"ByteFieldDiffers", ReadBackFault::Corrupted, 16, 0},
-    {"LastWordHighByteDiffers", ReadBackFault::Corrupted, 103, 1},
-    {"FirstReadBackFails", ReadBackFault::Failed, 3, 0},
-    {"LastReadBackFails", ReadBackFault::Failed, 103, 0},
+constexpr auto kLoad = TransferDirection::Load, kStore = TransferDirection::Store;
+using Op = CSaveFile::Operation;
+const Fault kFaults[] = {
+    {kLoad, Op::Read, 1, -1, 0}, {kLoad, Op::Read, 2, -1, 0}, {kLoad, Op::Read, 3, -1, 0},
+    {kLoad, Op::Read, 50, -1, 0}, {kLoad, Op::Read, 103, -1, 0}, {kLoad, Op::Close, 1, -1, 0},
+    {kStore, Op::Write, 1, -1, 0}, {kStore, Op::Write, 2, -1, 1}, {kStore, Op::Write, 50, -1, 49},
+    {kStore, Op::Write, 101, -1, 100}, {kStore, Op::Flush, 1, -1, 101}, {kStore, Op::Close, 1, -1, 101},
+    {kStore, Op::Read, 3, -1, 101}, {kStore, Op::Read, 103, -1, 101}, {kStore, Op::Read, 3, 0, 101},
+    {kStore, Op::Read, 3, 1, 101}, {kStore, Op::Read, 16, 0, 101}, {kStore, Op::Read, 103, 1, 101},
 };
 
-void PrintTo(const ReadBackCase& c, std::ostream* out)
+TEST_F(FailureTest, FaultPartWayStopsTheTransferWithOneMessage)
 {
-    *out << c.name;
+    for (const Fault& fault : kFaults) {
+        SCOPED_TRACE("fault " + std::to_string(&fault - kFaults));
+        Write("a.srm", m_image);
+        if (fault.invertedByte >= 0)
+            CSaveFile::CorruptNthRead(fault.nth, static_cast<std::size_t>(fault.invertedByte));
+        else
+            CSaveFile::FailNth(fault.operation, fault.nth);
+        const std::string reason = fault.invertedByte >= 0 ? "the file did not read back what was written"
+                                                           : ExpectedReason(SystemError::Io);
+        Refused(fault.direction, m_path, Cannot(fault.direction, m_path, reason),
+                SaveFormat::Encode(m_image, 0, m_record, fault.fieldsWritten));
+        CSaveFile::ClearInjectedFailures();
+        SaveData data;
+        EXPECT_TRUE(LoadSaveData(m_path, data)) << "the file is released";
+    }
 }
-
-class ReadBackTest : public FailureTest, public ::testing::WithParamInterface<ReadBackCase>
-{
-};
-
-TEST_P(ReadBackTest, StoreThatDoesNotReadBackFailsOnce)
-{
-    const ReadBackCase& c = GetParam();
-    const std::string path = ValidSave();
-    const SaveData written = DistinctRecord(6);
-    if (c.fault == ReadBackFault::Corrupted)
-        CSaveFile::CorruptNthRead(c.nth, c.byte);
-    else
-        CSaveFile::FailNth(CSaveFile::Operation::Read, c.nth);
-
-    EXPECT_FALSE(StoreSaveData(path, written));
-    ASSERT_EQ(m_messages.size(), 1u);
-    EXPECT_EQ(m_messages[0], c.fault == ReadBackFault::Corrupted
-                                 ? "Cannot save '" + path + "': the file did not read back what was written"
-                                 : Refusal("save", path, SystemError::Io));
-    m_messages.clear();
-
-    // Checking comes after all the writes, so every field is in the file.
-    CSaveFile::ClearInjectedFailures();
-    SaveData reloaded;
-    ASSERT_TRUE(LoadSaveData(path, reloaded));
-    EXPECT_EQ(reloaded.party, written.party);
-    EXPECT_EQ(reloaded.champions[3].wizardExperience, written.champions[3].wizardExperience & 0xFFFF);
-}
-
-INSTANTIATE_TEST_SUITE_P(Faults, ReadBackTest, ::testing::ValuesIn(kReadBackCases),
-                         [](const auto& info) { return std::string(info.param.name); });
 }

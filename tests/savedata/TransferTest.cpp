@@ -1,209 +1,120 @@
-#include "SaveFileFixture.h"
+#include "SaveFileTest.h"
 
-#include "TestPlatform.h"
-
-#include "savedata/SaveFields.h"
-
-#include <fstream>
-#include <set>
+#include "savedata/SaveFileSnapshot.h"
 
 namespace
 {
-int WordAt(const Bytes& image, std::size_t position)
-{
-    return image[position] + 256 * image[position + 1];
-}
+constexpr int kNone = -1;       // no signature: refused
+constexpr int kCompressed = -2; // RetroArch's compression header: refused
+constexpr char kInvalid[] = "Invalid 'DM SFX SAVE DATA'";
 
-class TransferTest : public SaveFileTest, public ::testing::WithParamInterface<int>
+struct Shape
 {
-protected:
-    // A 32 KiB image whose placement matches the parameter (base 0 or 128).
-    Bytes ImageForBase(unsigned seed) const
-    {
-        Bytes image = RandomImage(32768, seed);
-        PutSignature(image, GetParam() == 0 ? 0x7FF0 : 0x70);
-        return image;
-    }
+    const char* name;
+    std::size_t size;
+    Texts texts; // over random bytes
+    int base;
 };
 
-TEST_P(TransferTest, LoadReadsEveryFieldLowByteFirst)
+const Shape kShapes[] = {
+    {"First32768", 32768, {{0x7FF0, kSignature}}, 0},
+    {"Second8192", 8192, {{0x70, kSignature}}, 128},
+    {"BothFirstWins", 32768, {{0x7FF0, kSignature}, {0x70, kSignature}}, 0},
+    {"SecondOnly40000", 40000, {{0x70, kSignature}}, 128},
+    {"First65536", 65536, {{0x7FF0, kSignature}}, 0},
+    // 32752..32767 bytes: the read at 0x7FF0 comes back short.
+    {"CutFirst32767", 32767, {{0x7FF0, "DM SFX SAVE DAT"}}, kNone},
+    {"CutFirstWithSecond32760", 32760, {{0x7FF0, "DM SFX S"}, {0x70, kSignature}}, 128},
+    {"Second128", 128, {{0x70, kSignature}}, 128},
+    {"OneByteOff", 32768, {{0x7FF0, "dM SFX SAVE DATA"}, {0x70, "DM SFX SAVE DAT@"}}, kNone},
+    {"LowerCase", 32768, {{0x7FF0, "dm sfx save data"}, {0x70, "dm sfx save data"}}, kNone},
+    {"NoSignature", 32768, {}, kNone},
+    {"Empty", 0, {}, kNone},
+    {"Short127", 127, {{0x70, "DM SFX SAVE DAT"}}, kNone},
+    // Fields past the end load as 0 and a store grows the file to hold them.
+    {"Short1000", 1000, {{0x70, kSignature}}, 128},
+    // The file ends after the low byte of champion 0's hpMax, which it keeps.
+    {"WordCut1191", 1191, {{0x70, kSignature}, {1190, "\xAB"}}, 128},
+    {"Compressed", 32768, {{0, SaveFormat::kRzipHeader}, {0x7FF0, kSignature}}, kCompressed},
+    {"AlmostCompressed", 32768, {{0, "#RZIPv\x01$"}, {0x7FF0, kSignature}}, 0},
+};
+
+// Load and store against the independent description of the format: every
+// field of the record and every byte of the file.
+TEST_F(SaveFileTest, EveryShapeOfFileLoadsAndStoresAtItsPlacement)
 {
-    const int base = GetParam();
-    const Bytes image = ImageForBase(11);
-    SaveData data;
-    ASSERT_TRUE(LoadSaveData(WriteFile("a.srm", image), data));
-    EXPECT_TRUE(m_messages.empty());
-
-    EXPECT_EQ(data.party.playerCount, WordAt(image, base + 10));
-    EXPECT_EQ(data.party.level, WordAt(image, base + 18));
-    // Champion 1's block starts at an odd offset: words there are unaligned.
-    EXPECT_EQ(data.champions[1].hpCurrent, WordAt(image, base + 1859));
-    EXPECT_EQ(data.champions[1].wizardExperience, WordAt(image, base + 1859 + 60));
-    EXPECT_EQ(data.champions[3].strengthCurrent, image[base + 3457 + 21]);
-    EXPECT_EQ(data.champions[3].wizardExperience, WordAt(image, base + 3457 + 60));
-    EXPECT_EQ(data.champions[0].antiFireMax, image[base + 1060 + 37]);
-    EXPECT_EQ(data.champions[2].food, WordAt(image, base + 2658 + 14));
-}
-
-TEST_P(TransferTest, UnchangedStoreLeavesFileIdentical)
-{
-    const Bytes image = ImageForBase(12);
-    const std::string path = WriteFile("a.srm", image);
-    SaveData data;
-    ASSERT_TRUE(LoadSaveData(path, data));
-    ASSERT_TRUE(StoreSaveData(path, data));
-    EXPECT_EQ(ReadFile(path), image);
-}
-
-TEST_P(TransferTest, StoreChangesExactlyTheFieldBytes)
-{
-    const int base = GetParam();
-    const Bytes before = ImageForBase(13);
-    const std::string path = WriteFile("a.srm", before);
-    const SaveData written = DistinctRecord(5);
-    ASSERT_TRUE(StoreSaveData(path, written));
-    EXPECT_TRUE(m_messages.empty());
-
-    const Bytes after = ReadFile(path);
-    ASSERT_EQ(after.size(), before.size());
-    const std::vector<std::int64_t> fields = FieldBytePositions(base);
-    const std::set<std::int64_t> fieldSet(fields.begin(), fields.end());
-    ASSERT_EQ(fieldSet.size(), 154u);
-    for (std::size_t i = 0; i < after.size(); ++i)
-        if (!fieldSet.count(static_cast<std::int64_t>(i))) {
-            ASSERT_EQ(after[i], before[i]) << "byte outside the fields changed at " << i;
+    for (const Shape& shape : kShapes) {
+        SCOPED_TRACE(shape.name);
+        const Bytes image = Image(shape.size, shape.texts, static_cast<unsigned>(shape.size));
+        const std::string path = Write("ダンジョン.srm", image);
+        if (shape.base < 0) {
+            for (const TransferDirection direction : kBothDirections)
+                Refused(direction, path, shape.base == kNone ? kInvalid : CompressedFileMessage(path));
+            continue;
         }
+        SaveData data = SaveFormat::Distinct(1);
+        ASSERT_TRUE(LoadSaveData(path, data));
+        EXPECT_EQ(data, SaveFormat::Decode(image, shape.base));
+        SaveData direct = SaveFormat::Distinct(2); // not a fresh record: every field must be set, if only to 0
+        ASSERT_TRUE(TransferSaveData(path, direct, TransferDirection::Load));
+        EXPECT_EQ(direct, data);
 
-    SaveData reloaded;
-    ASSERT_TRUE(LoadSaveData(path, reloaded));
-    SaveData expected = written;
-    for (ChampionRecord& champion : expected.champions) // byte fields keep their low 8 bits
-        for (const ChampionField& field : kChampionFields)
-            if (field.width == FieldWidth::Byte)
-                champion.*field.member &= 0xFF;
-    EXPECT_EQ(reloaded, expected);
+        // The record as loaded changes no byte, but a short file grows.
+        ASSERT_TRUE(StoreSaveData(path, data));
+        EXPECT_EQ(SaveFormat::ReadFile(path), SaveFormat::Encode(image, shape.base, data));
+        const SaveData written = SaveFormat::Distinct(3);
+        ASSERT_TRUE(StoreSaveData(path, written));
+        const Bytes after = SaveFormat::ReadFile(path);
+        EXPECT_EQ(after, SaveFormat::Encode(image, shape.base, written));
+        EXPECT_EQ(after.size(), std::max<std::size_t>(image.size(), static_cast<std::size_t>(shape.base) + 3519));
+        EXPECT_TRUE(m_messages.empty());
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothPlacements, TransferTest, ::testing::Values(0, 128),
-                         [](const auto& info) { return "Base" + std::to_string(info.param); });
-
-TEST_F(SaveFileTest, WideValuesKeepTheirLowBits)
+// A layout is never remembered, and only the low bits of a value that is
+// too wide are stored, here at positions spelled out rather than looked up.
+TEST_F(SaveFileTest, StoreWritesLowBitsAtThePlacementOfTheFileNamedNow)
 {
-    Bytes image = RandomImage(32768, 21);
-    PutSignature(image, 0x7FF0);
-    const std::string path = WriteFile("a.srm", image);
+    const Bytes first = Image(32768, {{0x7FF0, kSignature}}), second = Image(32768, {{0x70, kSignature}}, 2);
+    const std::string firstPath = Write("a.srm", first), secondPath = Write("b.srm", second);
     SaveData data;
+    ASSERT_TRUE(LoadSaveData(firstPath, data));
     data.champions[0].strengthCurrent = 300;
     data.champions[0].hpMax = 70000;
     data.party.x = -1;
-    ASSERT_TRUE(StoreSaveData(path, data));
-    const Bytes after = ReadFile(path);
-    EXPECT_EQ(after[1081], 44);
-    EXPECT_EQ(after[1062], 0x70);
-    EXPECT_EQ(after[1063], 0x11);
-    EXPECT_EQ(after[12], 0xFF);
-    EXPECT_EQ(after[13], 0xFF);
-    EXPECT_TRUE(m_messages.empty());
+    ASSERT_TRUE(StoreSaveData(secondPath, data));
+    EXPECT_EQ(SaveFormat::ReadFile(firstPath), first);
+    const Bytes after = SaveFormat::ReadFile(secondPath);
+    EXPECT_EQ(after, SaveFormat::Encode(second, 128, data));
+    EXPECT_EQ((Bytes{after[1209], after[1190], after[1191], after[140], after[141]}), (Bytes{44, 0x70, 0x11, 0xFF, 0xFF}));
 }
 
-TEST_F(SaveFileTest, ShortFileLoadsZerosAndGrowsOnStore)
+// Beside an emulator: a store goes only into the file loaded, only while it
+// holds what was loaded or last stored, checked to its last byte even when
+// the file is too large to keep whole.
+TEST_F(SaveFileTest, GuardedStoreWritesOnlyIntoTheUnchangedLoadedFile)
 {
-    Bytes image = RandomImage(1000, 22);
-    PutSignature(image, 0x70);
-    const std::string path = WriteFile("short.srm", image);
-
-    SaveData data = DistinctRecord(1);
-    ASSERT_TRUE(LoadSaveData(path, data));
-    EXPECT_EQ(data.party.x, WordAt(image, 140));
-    EXPECT_EQ(data.party.level, WordAt(image, 146));
-    for (const ChampionRecord& champion : data.champions)
-        EXPECT_EQ(champion, ChampionRecord{});
-
-    const SaveData written = DistinctRecord(2);
-    ASSERT_TRUE(StoreSaveData(path, written));
-    const Bytes after = ReadFile(path);
-    ASSERT_EQ(after.size(), 3647u);
-    EXPECT_TRUE(std::equal(image.begin(), image.begin() + 138, after.begin()));
-    const std::vector<std::int64_t> fields = FieldBytePositions(128);
-    const std::set<std::int64_t> fieldSet(fields.begin(), fields.end());
-    for (std::size_t i = 148; i < after.size(); ++i) {
-        if (fieldSet.count(static_cast<std::int64_t>(i)))
-            continue;
-        const unsigned char expected = i < image.size() ? image[i] : 0;
-        ASSERT_EQ(after[i], expected) << "at " << i;
-    }
-}
-
-TEST_F(SaveFileTest, WordCutByEndOfFileKeepsItsFirstByte)
-{
-    // The file ends after the low byte of champion 0's hpMax (base 128).
-    Bytes image = RandomImage(128 + 1062 + 1, 23);
-    PutSignature(image, 0x70);
-    image.back() = 0xAB;
+    Bytes image = Image(kMaxKeptFileBytes + 70000, {{0x7FF0, kSignature}});
+    const std::string path = Write("large.srm", image);
+    const SaveData first = SaveFormat::Distinct(1), second = SaveFormat::Distinct(2);
     SaveData data;
-    ASSERT_TRUE(LoadSaveData(WriteFile("cut.srm", image), data));
-    EXPECT_EQ(data.champions[0].hpMax, 0xAB);
-    EXPECT_EQ(data.champions[0].staminaCurrent, 0);
-}
-
-TEST_F(SaveFileTest, StoreUsesThePlacementOfTheFileNamedNow)
-{
-    Bytes a = RandomImage(32768, 31);
-    PutSignature(a, 0x7FF0);
-    Bytes b = RandomImage(32768, 32);
-    PutSignature(b, 0x70);
-    const std::string pathA = WriteFile("a.srm", a);
-    const std::string pathB = WriteFile("b.srm", b);
-
-    SaveData data;
-    ASSERT_TRUE(LoadSaveData(pathA, data));
-    data.party.x = 0x1234;
-    ASSERT_TRUE(StoreSaveData(pathB, data));
-    EXPECT_EQ(ReadFile(pathA), a);
-    const Bytes afterB = ReadFile(pathB);
-    EXPECT_EQ(WordAt(afterB, 128 + 12), 0x1234);
-}
-}
-
-TEST_F(SaveFileTest, FileTooLargeToKeepIsStillCheckedToItsLastByte)
-{
-    Bytes image = RandomImage(kMaxKeptFileBytes + 70000, 51);
-    PutSignature(image, 0x7FF0);
-    const std::string path = WriteFile("large.srm", image);
-    SaveData data;
-    SaveFileSnapshot loaded;
+    SaveFileSnapshot loaded, stored, restored, found;
     ASSERT_TRUE(LoadSaveData(path, data, loaded));
+    ASSERT_EQ(StoreSaveDataIfUnchanged(path, first, loaded, stored), GuardedStoreResult::Stored);
+    image = SaveFormat::Encode(image, 0, first);
+    EXPECT_EQ(StoreSaveDataIfUnchanged(Write("copy.srm", image), second, stored, found), GuardedStoreResult::OtherFile);
+    ASSERT_EQ(StoreSaveDataIfUnchanged(path, first, stored, restored), GuardedStoreResult::Stored);
+    EXPECT_EQ(SaveFormat::ReadFile(path), image);
 
-    image.back() ^= 1; // "the emulator" saved meanwhile
-    WriteFile("large.srm", image);
-    SaveFileSnapshot found;
-    EXPECT_EQ(StoreSaveDataIfUnchanged(path, data, loaded, found), GuardedStoreResult::ChangedOnDisk);
-    EXPECT_EQ(ReadFile(path), image);
-    SaveFileSnapshot written;
-    EXPECT_EQ(StoreSaveDataIfUnchanged(path, data, found, written), GuardedStoreResult::Stored);
+    // The emulator saves by renaming a new file over the old one: the same
+    // save, here changed in its last byte.
+    image.back() ^= 1;
+    std::filesystem::rename(SaveFormat::Native(Write("new.srm", image)), SaveFormat::Native(path));
+    EXPECT_EQ(StoreSaveDataIfUnchanged(path, second, restored, found), GuardedStoreResult::ChangedOnDisk);
+    EXPECT_EQ(SaveFormat::ReadFile(path), image);
+    // Once the user agrees, what the refusal found lets the store go ahead.
+    EXPECT_EQ(StoreSaveDataIfUnchanged(path, second, found, stored), GuardedStoreResult::Stored);
+    EXPECT_EQ(SaveFormat::ReadFile(path), SaveFormat::Encode(image, 0, second));
     EXPECT_TRUE(m_messages.empty());
 }
-
-TEST_F(SaveFileTest, PathsAreUtf8WhateverTheSystemsCodePage)
-{
-    const std::filesystem::path folder = m_dir / std::filesystem::path(u8"セーブ");
-    std::filesystem::create_directories(folder);
-    const std::filesystem::path file = folder / std::filesystem::path(u8"ダンジョン.srm");
-    Bytes image = RandomImage(32768, 61);
-    PutSignature(image, 0x7FF0);
-    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(image.data()), 32768);
-    const std::u8string utf8 = file.u8string();
-    const std::string path(utf8.begin(), utf8.end());
-
-    SaveData data;
-    ASSERT_TRUE(LoadSaveData(path, data));
-    data.party.x = 0x0102;
-    ASSERT_TRUE(StoreSaveData(path, data));
-    std::ifstream in(file, std::ios::binary);
-    const Bytes after((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(WordAt(after, 12), 0x0102);
-
-    EXPECT_FALSE(LoadSaveData(path + ".old", data));
-    ASSERT_EQ(m_messages.size(), 1u);
-    EXPECT_EQ(m_messages[0], "Cannot load '" + path + ".old': " + ExpectedReason(SystemError::NotFound));
 }
