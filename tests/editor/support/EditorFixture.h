@@ -4,6 +4,7 @@
 #include "editor/LevelMapView.h"
 #include "resources/ControlIds.h"
 #include "support/RecordingPrompts.h"
+#include "tests/support/SaveFormat.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -19,36 +20,25 @@
 #include <memory>
 #include <vector>
 
-// The controls of a champion's 24 values, and of the party's 5, in the order
-// of the record's members, which is the order of the fields in the file.
+// The controls of a champion's 24 values, in the order of the record's
+// members, which is the order of the fields in the file.
 inline constexpr std::array<int, 24> kChampionControls = {
     IDC_HP_CUR,        IDC_HP_MAX,        IDC_STAMINA_CUR,  IDC_STAMINA_MAX,  IDC_MANA_CUR,     IDC_MANA_MAX,
     IDC_FOOD,          IDC_WATER,         IDC_STRENGTH_CUR, IDC_STRENGTH_MAX, IDC_DEXTERITY_CUR, IDC_DEXTERITY_MAX,
     IDC_WISDOM_CUR,    IDC_WISDOM_MAX,    IDC_VITALITY_CUR, IDC_VITALITY_MAX, IDC_ANTIMAGIC_CUR, IDC_ANTIMAGIC_MAX,
     IDC_ANTIFIRE_CUR,  IDC_ANTIFIRE_MAX,  IDC_FIGHTER,      IDC_NINJA,        IDC_PRIEST,       IDC_WIZARD};
-inline constexpr std::array<int, 5> kPartyControls = {IDC_PLAYERS, IDC_X, IDC_Y, IDC_DIRECTION, IDC_LEVEL};
 
-inline QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    return file.readAll();
-}
-
-inline void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
+using Bytes = SaveFormat::Bytes;
+inline Bytes ReadAll(const QString& path) { return SaveFormat::ReadFile(path.toStdString()); }
+inline void WriteAll(const QString& path, const Bytes& bytes) { SaveFormat::WriteFile(path.toStdString(), bytes); }
 
 // Positions whose bytes differ between two images of the same size.
-inline std::vector<int> ChangedPositions(const QByteArray& before, const QByteArray& after)
+inline std::vector<int> ChangedPositions(const Bytes& before, const Bytes& after)
 {
     std::vector<int> changed;
-    for (int i = 0; i < before.size(); ++i)
-        if (before[i] != after[i])
-            changed.push_back(i);
+    for (std::size_t i = 0; i < before.size(); ++i)
+        if (before[i] != after.at(i))
+            changed.push_back(static_cast<int>(i));
     return changed;
 }
 
@@ -95,6 +85,11 @@ protected:
     {
         Type(IDC_PATH, path);
         Click(IDC_LOAD);
+    }
+    QString Copy(const QString& name, const Bytes& bytes)
+    {
+        WriteAll(m_dir.filePath(name), bytes);
+        return m_dir.filePath(name);
     }
     void LoadDemo()
     {

@@ -6,24 +6,24 @@
 
 #include <gtest/gtest.h>
 
-// Stands in for the modal windows: records every warning and answers the
-// file-open window from a script, so no test ever blocks.
+// Stands in for the modal windows, so no test ever blocks: records every
+// warning and question, answers questions with the button named next in
+// answers (the reject button, as Escape, when none is left), and the
+// file-open window with nextChoice.
 class CRecordingPrompts : public CUserPrompts
 {
 public:
     void ShowWarning(QWidget*, const QString& text) override { warnings.append(text); }
 
-    // Answers with the button named first in answers, or with the reject
-    // button (Escape) when no answer is left.
     std::size_t Ask(QWidget*, const QString& text, const std::vector<Choice>& choices) override
     {
         questions.append(text);
         const QString wanted = answers.isEmpty() ? QString() : answers.takeFirst();
-        for (std::size_t i = 0; i < choices.size(); ++i)
-            if (wanted.isEmpty() ? choices[i].role == QMessageBox::RejectRole : choices[i].text == wanted)
-                return i;
-        ADD_FAILURE() << "no button " << wanted.toStdString();
-        return choices.size();
+        const auto chosen = std::find_if(choices.begin(), choices.end(), [&](const Choice& choice) {
+            return wanted.isEmpty() ? choice.role == QMessageBox::RejectRole : choice.text == wanted;
+        });
+        EXPECT_NE(chosen, choices.end()) << "no button " << wanted.toStdString();
+        return static_cast<std::size_t>(chosen - choices.begin());
     }
 
     std::optional<QString> ChooseSaveFile(QWidget*, const QString& initialPath) override
@@ -33,9 +33,7 @@ public:
         return nextChoice;
     }
 
-    QStringList warnings;
-    QStringList questions;
-    QStringList answers; // button texts, one per question
+    QStringList warnings, questions, answers;
     int fileDialogsOpened = 0;
     QString lastInitialPath;
     std::optional<QString> nextChoice;
