@@ -3,7 +3,7 @@
 # package, the same version as the host Qt whose moc, rcc and uic the cross
 # build uses. The installed result is cached outside the work tree, keyed by
 # the Qt version, the compiler and the configure flags, so only the first run
-# on a machine pays the 15 to 20 minutes.
+# on a machine pays the 30 to 45 minutes it takes on two cores.
 #
 # Prints the prefix of the installed Qt on its last line of standard output;
 # everything else goes to standard error. The prefix also holds, under

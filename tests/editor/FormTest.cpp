@@ -3,7 +3,6 @@
 // the commands.
 #include "support/EditorFixture.h"
 
-#include <QPushButton>
 
 #include <functional>
 
@@ -182,9 +181,10 @@ TEST_F(FormTest, MapShowsTheLoadedCellTakesClicksAndFollowsTheLevel)
     EXPECT_EQ(Text(IDC_X), QStringLiteral("7"));
 }
 
-TEST_F(FormTest, EnterChecksButNeverClosesAndEscapeCloses)
+TEST_F(FormTest, BrowseEnterAndEscape)
 {
-    Type(IDC_PATH, m_savePath);
+    m_prompts.nextChoice = m_savePath;
+    Click(IDC_BROWSE);
     QTest::keyClick(Edit(IDC_PATH), Qt::Key_Return);
     EXPECT_EQ(Text(IDC_HP_CUR), QStringLiteral("0")) << "Enter in a field is no Load";
     Control(IDC_LOAD)->setFocus();
@@ -231,19 +231,5 @@ TEST_F(FormTest, UnlistedDirectionAndLevelSurviveASave)
     Click(IDC_SAVE);
     EXPECT_TRUE(m_prompts.warnings.isEmpty());
     EXPECT_EQ(ReadAll(m_savePath), image);
-}
-
-TEST_F(FormTest, BrowseFillsThePathOnlyWhenTheFormIsValid)
-{
-    m_prompts.nextChoice = m_savePath;
-    Type(IDC_WATER, QStringLiteral("-3"));
-    Click(IDC_BROWSE); // refused: no file window
-    Type(IDC_WATER, QStringLiteral("3"));
-    Click(IDC_BROWSE);
-    m_prompts.nextChoice.reset(); // cancelled
-    Click(IDC_BROWSE);
-    EXPECT_EQ(Text(IDC_PATH), m_savePath);
-    EXPECT_EQ(m_prompts.lastInitialPath, m_savePath);
-    EXPECT_EQ(m_prompts.fileDialogsOpened, 2);
 }
 }

@@ -27,10 +27,6 @@ protected:
         view.m_nLevel = level;
         view.LayoutCells();
     }
-    void Press(QPoint at, Qt::MouseButton button = Qt::LeftButton)
-    {
-        QTest::mousePress(&view, button, {}, view.contentsRect().topLeft() + at);
-    }
     Cell Selection() const { return {view.m_nSelCol, view.m_nSelRow}; }
     QImage Client() { return view.grab(view.contentsRect()).toImage(); }
 
@@ -51,37 +47,32 @@ void ExpectCellLooks(const QImage& image, const CellRect& rc, Look look)
         }
 }
 
-TEST_F(LevelMapViewTest, LayoutCentresSquareCells)
+TEST_F(LevelMapViewTest, CellsAreCentredSquaresAndEachLeftPressOnOneSelectsItOnce)
 {
-    const std::tuple<std::uint32_t, int, int, std::vector<int>> cases[] = {
-        {1, 176, 182, {8, 11, 13, 16, 163, 166, 168, 171}},  // s = 5: first and last cell
-        {13, 176, 182, {8, 47, 16, 55, 160, 127, 168, 135}}, // s = 8, 20 x 11
+    const std::tuple<std::uint32_t, int, int, std::vector<int>> layouts[] = {
+        {13, 176, 182, {8, 47, 16, 55, 160, 127, 168, 135}}, // s = 8, 20 x 11: first and last cell
         {0, 100, 100, {5, 2, 10, 7, 90, 92, 95, 97}},        // s = 5, 18 x 19
         {0, 101, 100, {5, 2, 10, 7, 90, 92, 95, 97}},        // the odd spare pixel goes right
+        {1, 176, 182, {8, 11, 13, 16, 163, 166, 168, 171}},  // s = 5, 32 x 32: pressed below
     };
-    for (const auto& [level, width, height, corners] : cases) {
+    for (const auto& [level, width, height, corners] : layouts) {
         LayOut(level, width, height);
         ASSERT_TRUE(view.m_bLayoutValid);
         const CellRect& a = view.m_rcCells[0][0];
         const CellRect& b = view.m_rcCells[view.m_nHeight - 1][view.m_nWidth - 1];
         EXPECT_EQ((std::vector{a.left, a.top, a.right, a.bottom, b.left, b.top, b.right, b.bottom}), corners) << level;
     }
-}
-
-TEST_F(LevelMapViewTest, EachLeftPressOnACellSelectsItAndNotifiesOnce)
-{
     // Hit cell, or none for a miss, which leaves the selection alone.
-    const std::tuple<QPoint, std::vector<Cell>, Qt::MouseButton> cases[] = {
+    const std::tuple<QPoint, std::vector<Cell>, Qt::MouseButton> presses[] = {
         {{8, 11}, {{0, 0}}, Qt::LeftButton},  {{12, 15}, {{0, 0}}, Qt::LeftButton}, // separator
         {{13, 11}, {{1, 0}}, Qt::LeftButton}, {{167, 170}, {{31, 31}}, Qt::LeftButton},
         {{7, 11}, {}, Qt::LeftButton},        {{8, 10}, {}, Qt::LeftButton}, // margins
         {{168, 171}, {}, Qt::LeftButton},     {{8, 11}, {}, Qt::RightButton},
     };
-    LayOut(1, 176, 182);
-    for (const auto& [at, hit, button] : cases) {
+    for (const auto& [at, hit, button] : presses) {
         const Cell before = Selection();
         notified.clear();
-        Press(at, button);
+        QTest::mousePress(&view, button, {}, view.contentsRect().topLeft() + at);
         EXPECT_EQ(notified, hit) << at.x() << ", " << at.y();
         EXPECT_EQ(Selection(), hit.empty() ? before : hit[0]) << at.x() << ", " << at.y();
     }

@@ -4,7 +4,7 @@
 
 namespace
 {
-TEST(NumberTextTest, NumberFieldsAcceptOnlyUnsignedDecimals)
+TEST(NumberTextTest, NumberFieldsTakeOnlyUnsignedDecimalsWhileLeadingIntegersNeverFail)
 {
     const std::pair<const char*, std::optional<std::uint32_t>> cases[] = {
         {"0", 0u}, {"00", 0u}, {"  7  ", 7u}, {"\t+7", 7u}, {"4294967295", 4294967295u},
@@ -17,14 +17,13 @@ TEST(NumberTextTest, NumberFieldsAcceptOnlyUnsignedDecimals)
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(ParseNumberField(QString::fromUtf8(text)), expected) << '"' << text << '"';
-}
 
-TEST(NumberTextTest, LeadingIntegerNeverFailsAndWraps)
-{
-    const std::pair<const char*, std::int32_t> cases[] = {
+    // Experience texts and the player count are never refused: the leading
+    // integer, C-library style, wrapping in 32 bits.
+    const std::pair<const char*, std::int32_t> leading[] = {
         {"abc", 0}, {"", 0}, {"12abc", 12}, {"-5", -5}, {" +8", 8}, {"4294967295", -1}, {"4294967296", 0},
     };
-    for (const auto& [text, expected] : cases)
+    for (const auto& [text, expected] : leading)
         EXPECT_EQ(LeadingInteger(QString::fromUtf8(text)), expected) << '"' << text << '"';
     EXPECT_EQ(UnsignedText(static_cast<std::uint32_t>(-1)), QStringLiteral("4294967295"));
 }

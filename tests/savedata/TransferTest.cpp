@@ -1,6 +1,5 @@
 #include "SaveFileTest.h"
 
-#include "savedata/SaveFileSnapshot.h"
 
 namespace
 {

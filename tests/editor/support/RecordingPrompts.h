@@ -26,15 +26,8 @@ public:
         return static_cast<std::size_t>(chosen - choices.begin());
     }
 
-    std::optional<QString> ChooseSaveFile(QWidget*, const QString& initialPath) override
-    {
-        ++fileDialogsOpened;
-        lastInitialPath = initialPath;
-        return nextChoice;
-    }
+    std::optional<QString> ChooseSaveFile(QWidget*, const QString&) override { return nextChoice; }
 
     QStringList warnings, questions, answers;
-    int fileDialogsOpened = 0;
-    QString lastInitialPath;
     std::optional<QString> nextChoice;
 };
