@@ -11,6 +11,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string_view>
+
+using namespace std::string_view_literals;
 
 namespace
 {
@@ -18,13 +21,13 @@ namespace
 // keeps the system's. A Japanese font has wide average characters, in which
 // the skill rows are measured; at 14 points, boxes placed by rounded width
 // and height would overlap their neighbours.
-class DialogBuilderTest : public ::testing::TestWithParam<std::pair<const char*, int>>
+class DialogBuilderTest : public ::testing::TestWithParam<std::pair<std::string_view, int>>
 {
 protected:
     void SetUp() override
     {
         QFont font = m_systemFont;
-        if (*GetParam().first)
+        if (!GetParam().first.empty())
             font.setFamily(QString::fromLatin1(GetParam().first));
         if (GetParam().second != 0)
             font.setPointSize(GetParam().second);
@@ -74,5 +77,5 @@ TEST_P(DialogBuilderTest, WindowTakesTheFontAndNoControlOverlapsOrCutsItsText)
 }
 
 INSTANTIATE_TEST_SUITE_P(Fonts, DialogBuilderTest,
-                         ::testing::Values(std::pair("", 0), std::pair("", 14), std::pair("Noto Sans CJK JP", 14)));
+                         ::testing::Values(std::pair(""sv, 0), std::pair(""sv, 14), std::pair("Noto Sans CJK JP"sv, 14)));
 }
