@@ -237,14 +237,10 @@ void CEditorDlg::OnCurrentTabChanged(int index)
         return;
     // A change that came neither through a click nor a key still reads
     // back the champion being left first.
-    if (!m_bLeaveApproved) {
-        int result = 0;
-        OnTabChanging(result);
-        if (result != 0) {
-            const QSignalBlocker blocker(m_pTabCtrl);
-            m_pTabCtrl->setCurrentIndex(m_nFormTab);
-            return;
-        }
+    if (!m_bLeaveApproved && !ApproveLeavingTab()) {
+        const QSignalBlocker blocker(m_pTabCtrl);
+        m_pTabCtrl->setCurrentIndex(m_nFormTab);
+        return;
     }
     m_bLeaveApproved = false;
     int result = 0;
@@ -411,20 +407,26 @@ void CEditorDlg::StoreIntoLoadedFile()
             if (!ConfirmOtherFile(QString::fromStdString(expected.path)))
                 return;
             break;
-        case GuardedStoreResult::ChangedOnDisk: {
-            const std::size_t answer = m_prompts.Ask(this, kChangedOnDiskQuestion.arg(m_strPath),
-                                                     {{QStringLiteral("Overwrite"), QMessageBox::AcceptRole},
-                                                      {QStringLiteral("Reload"), QMessageBox::DestructiveRole},
-                                                      {QStringLiteral("Cancel"), QMessageBox::RejectRole}});
-            if (answer == kReload)
-                LoadFile();
-            if (answer != kOverwrite)
+        case GuardedStoreResult::ChangedOnDisk:
+            if (!ConfirmOverwrite())
                 return;
             break;
         }
-        }
         expected = std::move(found);
     }
+}
+
+// Overwrite goes on with the store; Reload shows the file as it is now and
+// drops the edits on screen; Cancel does nothing.
+bool CEditorDlg::ConfirmOverwrite()
+{
+    const std::size_t answer = m_prompts.Ask(this, kChangedOnDiskQuestion.arg(m_strPath),
+                                             {{QStringLiteral("Overwrite"), QMessageBox::AcceptRole},
+                                              {QStringLiteral("Reload"), QMessageBox::DestructiveRole},
+                                              {QStringLiteral("Cancel"), QMessageBox::RejectRole}});
+    if (answer == kReload)
+        LoadFile();
+    return answer == kOverwrite;
 }
 
 bool CEditorDlg::ConfirmOtherFile(const QString& loadedPath)

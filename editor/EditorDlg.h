@@ -69,6 +69,7 @@ private:
     void ShowLevel();
     void LoadFile();
     void StoreIntoLoadedFile();
+    bool ConfirmOverwrite();
     bool ConfirmOtherFile(const QString& loadedPath);
     std::string PathText() const;
     bool HandleKey(QObject* watched, int key);
