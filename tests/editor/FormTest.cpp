@@ -3,7 +3,6 @@
 // the commands.
 #include "support/EditorFixture.h"
 
-
 #include <functional>
 
 namespace
@@ -16,7 +15,6 @@ using FormTest = EditorFixture;
 
 TEST_F(FormTest, StartsEmptyWithTheFixedLists)
 {
-    EXPECT_EQ(m_dialog->windowTitle(), QStringLiteral("EDITING DUNGEON MASTER's SRM DATA"));
     EXPECT_EQ(m_dialog->windowIcon().availableSizes(), (QList<QSize>{QSize(32, 32), QSize(16, 16)}));
     EXPECT_TRUE(HasFocus(IDC_PATH));
     for (const int id : {IDC_X, IDC_HP_CUR, IDC_ANTIFIRE_MAX, IDC_PLAYERS, IDC_WIZARD})
