@@ -9,6 +9,7 @@
 # Needs: desktop-file-utils appstream librsvg2-bin xvfb x11-utils.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/xvfb-common.sh
 
 fail() {
   echo "check-package: $*" >&2
@@ -116,15 +117,8 @@ wait "$pid" 2>/dev/null || true
 echo "dungeon-ledger ran for 5 s"
 
 echo "-- window class under Xvfb"
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=("$!")
-for _ in $(seq 50); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-DISPLAY=":$(cat "$work/display")"
-export DISPLAY
+start_xvfb "$work" || fail "no display for the window"
+pids+=("$XVFB_PID")
 QT_QPA_PLATFORM=xcb dungeon-ledger >"$work/xcb.log" 2>&1 &
 pid=$!
 pids+=("$pid")

@@ -7,6 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/windows-common.sh
+source scripts/xvfb-common.sh
 
 zip="" shot="" save=""
 while [ $# -gt 0 ]; do
@@ -26,10 +27,7 @@ unpacked=$(mktemp -d /tmp/dl-zip.XXXXXX)
 exe=$(find "$unpacked" -name dungeon-ledger.exe | head -n 1)
 [ -n "$exe" ] || { echo "$zip holds no dungeon-ledger.exe" >&2; exit 1; }
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$unpacked/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$unpacked/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$unpacked/display")
+start_xvfb "$unpacked"
 
 start_wine
 unset WINEPATH # only what the zip brings
@@ -48,7 +46,7 @@ REG
 (cd "$unpacked" && "${WINE_AS_USER[@]}" wine regedit fonts.reg)
 finish() {
   stop_wine
-  kill "$xvfb" 2>/dev/null || true
+  kill "$XVFB_PID" 2>/dev/null || true
   rm -rf "$unpacked"
 }
 trap finish EXIT

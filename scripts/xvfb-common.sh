@@ -1,0 +1,20 @@
+# Shared by the scripts that show a real window (sourced, not run).
+
+# Starts Xvfb on a display of its own choosing, keeping its files in the
+# given folder; exports DISPLAY and sets XVFB_PID. Fails with Xvfb's own
+# words when no display comes up within 5 s.
+start_xvfb() {
+  local dir=$1
+  Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$dir/display" 2>"$dir/xvfb.log" &
+  XVFB_PID=$!
+  for _ in $(seq 50); do
+    [ -s "$dir/display" ] && break
+    sleep 0.1
+  done
+  if [ ! -s "$dir/display" ]; then
+    echo "Xvfb did not start: $(cat "$dir/xvfb.log")" >&2
+    return 1
+  fi
+  DISPLAY=":$(cat "$dir/display")"
+  export DISPLAY
+}
