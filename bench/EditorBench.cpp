@@ -1,10 +1,10 @@
 // Editor timings: laying out and painting the largest level, and the
 // editor window's start to first paint against a bare dialog holding the
 // same 57 plain widgets.
-#include "editor/DialogBuilder.h"
-#include "editor/EditorDlg.h"
-#include "editor/LevelMapView.h"
-#include "editor/UserPrompts.h"
+#include "editor/window/DialogBuilder.h"
+#include "editor/window/EditorDlg.h"
+#include "editor/widgets/LevelMapView.h"
+#include "editor/window/MessageBoxPrompts.h"
 #include "resources/DialogLayout.h"
 
 #include <QApplication>
@@ -23,7 +23,7 @@
 
 namespace
 {
-class CSilentPrompts : public CUserPrompts
+class CSilentPrompts : public CMessageBoxPrompts
 {
 public:
     void ShowWarning(QWidget*, const QString&) override {}
@@ -62,9 +62,8 @@ void BM_LayoutAndPaintLargestLevel(benchmark::State& state)
 {
     CLevelMapView view;
     view.resize(212, 218);
-    view.m_nLevel = 1; // 32 x 32, the largest grid
-    view.m_nSelCol = 5;
-    view.m_nSelRow = 7;
+    view.SetLevel(1); // 32 x 32, the largest grid
+    view.SetSelectedCell(5, 7);
     QImage image(view.size(), QImage::Format_RGB32);
     for (auto _ : state) {
         view.LayoutCells();

@@ -2,8 +2,8 @@
 // PNG, for the README, and the warning a bad field brings up. --point-size
 // stands in for a desktop whose general font has that size.
 // Usage: editor-screenshot [--point-size N] SAVE.srm OUT.png [WARNING.png]
-#include "editor/EditorDlg.h"
-#include "editor/UserPrompts.h"
+#include "editor/window/EditorDlg.h"
+#include "editor/window/MessageBoxPrompts.h"
 #include "resources/ControlIds.h"
 
 #include <QApplication>
@@ -16,7 +16,7 @@
 namespace
 {
 // Any message during the shot is a failure worth seeing on the console.
-class CConsolePrompts : public CUserPrompts
+class CConsolePrompts : public CMessageBoxPrompts
 {
 public:
     void ShowWarning(QWidget*, const QString& text) override

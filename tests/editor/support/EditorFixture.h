@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editor/EditorDlg.h"
-#include "editor/LevelMapView.h"
+#include "editor/window/EditorDlg.h"
+#include "editor/widgets/LevelMapView.h"
 #include "resources/ControlIds.h"
 #include "support/RecordingPrompts.h"
 #include "tests/support/SaveFormat.h"

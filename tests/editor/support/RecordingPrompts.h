@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/UserPrompts.h"
+#include "editor/form/UserPrompts.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "editor/NumberText.h"
+#include "editor/form/NumberText.h"
 
 namespace
 {

@@ -1,8 +1,7 @@
-#include "editor/DataExchange.h"
+#include "editor/form/DataExchange.h"
 
-#include "editor/EditorDlg.h"
-#include "editor/NumberText.h"
-#include "editor/UserPrompts.h"
+#include "editor/form/NumberText.h"
+#include "editor/form/UserPrompts.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -25,20 +24,20 @@ void SetTextIfDifferent(QLineEdit* edit, const QString& text)
 
 const QString CDataExchange::kNotANumberMessage = QStringLiteral("正の整数を入力してください。");
 
-CDataExchange::CDataExchange(CEditorDlg& dialog, bool bSaveAndValidate)
-    : m_bSaveAndValidate(bSaveAndValidate), m_dialog(dialog)
+CDataExchange::CDataExchange(const DialogControls& controls, CUserPrompts& prompts, bool bSaveAndValidate)
+    : m_bSaveAndValidate(bSaveAndValidate), m_controls(controls), m_prompts(prompts)
 {
 }
 
 QWidget* CDataExchange::Control(int nId) const
 {
-    return m_dialog.GetDlgItem(nId);
+    return m_controls.at(nId);
 }
 
 void CDataExchange::Fail(int nId, const QString& message)
 {
-    m_dialog.Prompts().ShowWarning(&m_dialog, message);
     QWidget* control = Control(nId);
+    m_prompts.ShowWarning(control->window(), message);
     control->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(control))
         edit->selectAll();

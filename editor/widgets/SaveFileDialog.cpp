@@ -1,4 +1,4 @@
-#include "editor/SaveFileDialog.h"
+#include "editor/widgets/SaveFileDialog.h"
 
 #include <QFileSystemModel>
 

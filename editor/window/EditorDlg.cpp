@@ -1,18 +1,18 @@
-#include "editor/EditorDlg.h"
+#include "editor/window/EditorDlg.h"
 
-#include "editor/DataExchange.h"
-#include "editor/DialogBuilder.h"
-#include "editor/LevelMapTable.h"
-#include "editor/LevelMapView.h"
-#include "editor/NumberText.h"
-#include "editor/SkillComboBox.h"
-#include "editor/UserPrompts.h"
+#include "editor/window/DialogBuilder.h"
+#include "editor/window/DialogKeys.h"
+#include "editor/widgets/LevelMapTable.h"
+#include "editor/widgets/LevelMapView.h"
+#include "editor/form/NumberText.h"
+#include "editor/widgets/SkillComboBox.h"
+#include "editor/window/MessageBoxPrompts.h"
 #include "resources/ControlIds.h"
 #include "resources/DialogLayout.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -20,18 +20,10 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include <iostream>
-
 namespace
 {
 constexpr FieldRange kByte = FieldRange::Byte;
 constexpr FieldRange kWord = FieldRange::Word;
-
-const QString kChangedOnDiskQuestion =
-    QStringLiteral("'%1' changed on disk after it was loaded (a running game may have saved to it). "
-                   "Saving now would mix your edits with the newer data.");
-const QString kOtherFileQuestion = QStringLiteral("The values on screen were loaded from '%1'. Write them into '%2'?");
-enum ChangedOnDiskAnswer : std::size_t { kOverwrite, kReload, kCancelSave };
 
 const QString kOutOfMemoryMessage = QStringLiteral("ﾒﾓﾘが不足しています。");
 const QString kInternalErrorMessage = QStringLiteral("ｱﾌﾟﾘｹｰｼｮﾝの内部ｴﾗｰです。");
@@ -42,33 +34,9 @@ bool IsValidLevel(std::int32_t level)
 {
     return level >= 0 && static_cast<std::size_t>(level) < LevelMapTable::kLevelCount;
 }
-
-bool IsEnterKey(const QKeyEvent* event)
-{
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
 
-// How many tabs a key moves: Ctrl+Tab and Ctrl+PageDown one on, Ctrl+Shift+Tab
-// and Ctrl+PageUp one back; 0 for any other key.
-int TabStep(const QKeyEvent* event)
-{
-    if (!event->modifiers().testFlag(Qt::ControlModifier))
-        return 0;
-    switch (event->key()) {
-    case Qt::Key_Tab:
-        return event->modifiers().testFlag(Qt::ShiftModifier) ? -1 : 1;
-    case Qt::Key_Backtab: // what Shift+Tab arrives as on most platforms
-    case Qt::Key_PageUp:
-        return -1;
-    case Qt::Key_PageDown:
-        return 1;
-    default:
-        return 0;
-    }
-}
-}
-
-// The icons are compiled into the static library `editor`, and nothing refers
+// The icons are compiled into the static library `resources`, and nothing refers
 // to that object file, so the linker would drop it unless it is registered
 // here. (Outside the anonymous namespace: the macro declares a global.)
 static QIcon LoadAppIcon()
@@ -79,12 +47,10 @@ static QIcon LoadAppIcon()
     return icon;
 }
 
-const QString CEditorDlg::kLoadFirstMessage = QStringLiteral("Load a save file before saving.");
-
-CEditorDlg::CEditorDlg(QWidget* parent) : CEditorDlg(CUserPrompts::Standard(), parent) {}
+CEditorDlg::CEditorDlg(QWidget* parent) : CEditorDlg(CMessageBoxPrompts::Standard(), parent) {}
 
 CEditorDlg::CEditorDlg(CUserPrompts& prompts, QWidget* parent)
-    : QDialog(parent), m_prompts(prompts),
+    : QDialog(parent), m_prompts(prompts), m_session(prompts, this),
       m_hIcon(LoadAppIcon())
 {
     setWindowTitle(QString::fromUtf8(DialogLayout::kTitle));
@@ -99,16 +65,12 @@ CEditorDlg::CEditorDlg(CUserPrompts& prompts, QWidget* parent)
     for (std::size_t i = 0; i < kPickerIds.size(); ++i)
         m_pickers[i] = static_cast<CSkillComboBox*>(GetDlgItem(kPickerIds[i]));
 
-    SetSaveDataMessageHandler([this](const std::string& text) { ShowSaveDataMessage(text); });
     OnInitDialog();
     ConnectCommands();
     WatchKeys();
 }
 
-CEditorDlg::~CEditorDlg()
-{
-    SetSaveDataMessageHandler([](const std::string& text) { std::cerr << text << '\n'; });
-}
+CEditorDlg::~CEditorDlg() = default;
 
 QWidget* CEditorDlg::GetDlgItem(int nID) const
 {
@@ -155,50 +117,27 @@ void CEditorDlg::ConnectCommands()
 
 void CEditorDlg::WatchKeys()
 {
-    for (const auto& [id, control] : m_controls) {
-        control->installEventFilter(this);
-        if (auto* box = qobject_cast<QComboBox*>(control); box && box->lineEdit())
-            box->lineEdit()->installEventFilter(this);
-    }
+    auto* keys = new CDialogKeys({[this] { OnOK(); }, [this] { OnCancel(); }, [this](int step) { StepTab(step); }},
+                                 this);
+    for (const auto& [id, control] : m_controls)
+        keys->Watch(control);
+    keys->Watch(m_pTabCtrl->tabBar());
     m_pTabCtrl->tabBar()->installEventFilter(this);
 }
 
+// Tabs change only by a left click or a key, and only when the champion
+// being left reads back.
 bool CEditorDlg::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (IsEnterKey(key) || key->key() == Qt::Key_Escape)
-            return HandleKey(watched, key->key());
-        if (const int step = TabStep(key)) {
-            StepTab(step);
-            return true;
-        }
-    }
     if (watched == m_pTabCtrl->tabBar()) {
         if (event->type() == QEvent::Wheel)
-            return true; // tabs change only by a click or a key, which can be refused
+            return true;
         if (event->type() == QEvent::MouseButtonPress)
             return HandleTabBarPress(static_cast<QMouseEvent*>(event));
         if (event->type() == QEvent::MouseButtonRelease)
             m_bLeaveApproved = false; // an approval holds for its own press only
     }
     return QDialog::eventFilter(watched, event);
-}
-
-// Enter on a button clicks it; anywhere else it checks the form but never
-// closes the window. Escape closes at once.
-bool CEditorDlg::HandleKey(QObject* watched, int key)
-{
-    if (key == Qt::Key_Escape) {
-        OnCancel();
-        return true;
-    }
-    if (auto* button = qobject_cast<QPushButton*>(watched)) {
-        button->click();
-        return true;
-    }
-    OnOK();
-    return true;
 }
 
 bool CEditorDlg::HandleTabBarPress(const QMouseEvent* event)
@@ -258,15 +197,10 @@ void CEditorDlg::showEvent(QShowEvent* event)
     move(frame.topLeft());
 }
 
-void CEditorDlg::ShowSaveDataMessage(const std::string& text)
-{
-    m_prompts.ShowWarning(this, QString::fromStdString(text));
-}
-
 bool CEditorDlg::UpdateData(bool bSaveAndValidate)
 {
     const QScopedValueRollback exchanging(m_bExchanging, true);
-    CDataExchange dx(*this, bSaveAndValidate);
+    CDataExchange dx(m_controls, m_prompts, bSaveAndValidate);
     try {
         DoDataExchange(dx);
         return true;
@@ -353,25 +287,19 @@ void CEditorDlg::OnLoad()
     LoadFile();
 }
 
-// Paths travel as UTF-8 to the file code on every system, so a name in any
-// script opens.
-std::string CEditorDlg::PathText() const
-{
-    return m_strPath.toStdString();
-}
-
 void CEditorDlg::LoadFile()
 {
-    SaveFileSnapshot loaded;
-    if (!LoadSaveData(PathText(), m_saveData, loaded))
-        return;
-    m_loadedFile = std::move(loaded);
+    if (m_session.Load(m_strPath, m_saveData))
+        ShowLoadedFile();
+}
+
+void CEditorDlg::ShowLoadedFile()
+{
     m_nFormTab = CurrentTab();
     TransferChampion(m_nFormTab, true);
     UpdateData(false);
     ShowLevel();
-    m_pMapView->m_nSelCol = m_saveData.party.x;
-    m_pMapView->m_nSelRow = m_saveData.party.y;
+    m_pMapView->SetSelectedCell(m_saveData.party.x, m_saveData.party.y);
 }
 
 void CEditorDlg::OnSave()
@@ -379,62 +307,8 @@ void CEditorDlg::OnSave()
     if (!UpdateData(true))
         return;
     TransferChampion(CurrentTab(), false);
-    // Before a load the other champions are only zeros: writing them would
-    // wipe three champions of whatever file the path names.
-    if (!m_loadedFile) {
-        m_prompts.ShowWarning(this, kLoadFirstMessage);
-        return;
-    }
-    StoreIntoLoadedFile();
-}
-
-// An emulator rewrites the whole save whenever the game saves. Writing our
-// fields into a file that changed since the load, or into another file,
-// would mix two saves: ask first, and let the store go ahead only against
-// the very contents the user was asked about.
-void CEditorDlg::StoreIntoLoadedFile()
-{
-    SaveFileSnapshot expected = *m_loadedFile;
-    for (;;) {
-        SaveFileSnapshot found;
-        switch (StoreSaveDataIfUnchanged(PathText(), m_saveData, expected, found)) {
-        case GuardedStoreResult::Stored:
-            m_loadedFile = std::move(found);
-            return;
-        case GuardedStoreResult::Failed:
-            return;
-        case GuardedStoreResult::OtherFile:
-            if (!ConfirmOtherFile(QString::fromStdString(expected.path)))
-                return;
-            break;
-        case GuardedStoreResult::ChangedOnDisk:
-            if (!ConfirmOverwrite())
-                return;
-            break;
-        }
-        expected = std::move(found);
-    }
-}
-
-// Overwrite goes on with the store; Reload shows the file as it is now and
-// drops the edits on screen; Cancel does nothing.
-bool CEditorDlg::ConfirmOverwrite()
-{
-    const std::size_t answer = m_prompts.Ask(this, kChangedOnDiskQuestion.arg(m_strPath),
-                                             {{QStringLiteral("Overwrite"), QMessageBox::AcceptRole},
-                                              {QStringLiteral("Reload"), QMessageBox::DestructiveRole},
-                                              {QStringLiteral("Cancel"), QMessageBox::RejectRole}});
-    if (answer == kReload)
-        LoadFile();
-    return answer == kOverwrite;
-}
-
-bool CEditorDlg::ConfirmOtherFile(const QString& loadedPath)
-{
-    const std::size_t answer = m_prompts.Ask(this, kOtherFileQuestion.arg(loadedPath, m_strPath),
-                                             {{QStringLiteral("Write"), QMessageBox::AcceptRole},
-                                              {QStringLiteral("Cancel"), QMessageBox::RejectRole}});
-    return answer == 0;
+    if (m_session.Store(m_strPath, m_saveData) == CSaveSession::StoreOutcome::Reloaded)
+        ShowLoadedFile();
 }
 
 void CEditorDlg::OnTabChanging(int& result)
@@ -467,21 +341,17 @@ void CEditorDlg::OnLevelChanged()
 void CEditorDlg::ShowLevel()
 {
     const std::int32_t level = m_saveData.party.level;
-    m_pMapView->m_nLevel = static_cast<std::uint32_t>(level);
-    if (IsValidLevel(level)) {
-        m_pMapView->m_nSelCol = -1;
-        m_pMapView->m_nSelRow = -1;
-    }
-    m_pMapView->update();
-    m_pMapView->LayoutCells();
+    if (IsValidLevel(level))
+        m_pMapView->ClearSelection();
+    m_pMapView->SetLevel(static_cast<std::uint32_t>(level));
 }
 
 void CEditorDlg::OnMapCellClicked()
 {
     if (!UpdateData(true))
         return;
-    m_saveData.party.x = m_pMapView->m_nSelCol;
-    m_saveData.party.y = m_pMapView->m_nSelRow;
+    m_saveData.party.x = m_pMapView->SelectedCell().x();
+    m_saveData.party.y = m_pMapView->SelectedCell().y();
     UpdateData(false);
 }
 

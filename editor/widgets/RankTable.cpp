@@ -1,4 +1,4 @@
-#include "editor/RankTable.h"
+#include "editor/widgets/RankTable.h"
 
 const std::array<RankRow, kRankCount> RankTable = {{
     {"    0", "-"},

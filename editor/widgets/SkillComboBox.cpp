@@ -1,8 +1,8 @@
-#include "editor/SkillComboBox.h"
+#include "editor/widgets/SkillComboBox.h"
 
-#include "editor/RankTable.h"
-#include "editor/SkillItemDelegate.h"
+#include "editor/widgets/RankTable.h"
 
+#include <QAbstractItemDelegate>
 #include <QAbstractItemView>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -20,6 +20,25 @@ bool IsRankRow(int index)
 {
     return index >= 0 && static_cast<std::size_t>(index) < RankTable.size();
 }
+
+// Hands the drawing and sizing of the list rows to the picker that owns it.
+class CSkillItemDelegate : public QAbstractItemDelegate
+{
+public:
+    explicit CSkillItemDelegate(CSkillComboBox* comboBox) : QAbstractItemDelegate(comboBox), m_pComboBox(comboBox) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        m_pComboBox->DrawItem(painter, option, index.isValid() ? index.row() : -1);
+    }
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return m_pComboBox->MeasureItem(option, index.isValid() ? index.row() : -1);
+    }
+
+private:
+    CSkillComboBox* m_pComboBox;
+};
 
 } // namespace
 

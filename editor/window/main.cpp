@@ -1,4 +1,4 @@
-#include "editor/EditorApp.h"
+#include "editor/window/EditorApp.h"
 
 int main(int argc, char** argv)
 {

@@ -1,6 +1,6 @@
-#include "editor/LevelMapView.h"
+#include "editor/widgets/LevelMapView.h"
 
-#include "editor/LevelMapTable.h"
+#include "editor/widgets/LevelMapTable.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -55,6 +55,33 @@ void CLevelMapView::Reset()
     m_bLayoutValid = false;
     m_nSelRow = -1;
     m_nSelCol = -1;
+}
+
+void CLevelMapView::SetLevel(std::uint32_t nLevel)
+{
+    m_nLevel = nLevel;
+    update();
+    LayoutCells();
+}
+
+void CLevelMapView::SetSelectedCell(std::int32_t nCol, std::int32_t nRow)
+{
+    m_nSelCol = nCol;
+    m_nSelRow = nRow;
+    update();
+}
+
+QSize CLevelMapView::GridSize() const
+{
+    return {static_cast<int>(ColumnCount()), static_cast<int>(RowCount())};
+}
+
+CellRect CLevelMapView::CellRectAt(std::int32_t nCol, std::int32_t nRow) const
+{
+    const bool onGrid = m_bLayoutValid && nCol >= 0 && nRow >= 0 &&
+                        static_cast<std::uint32_t>(nCol) < ColumnCount() &&
+                        static_cast<std::uint32_t>(nRow) < RowCount();
+    return onGrid ? m_rcCells[nRow][nCol] : CellRect{};
 }
 
 void CLevelMapView::LayoutCells()

@@ -1,4 +1,4 @@
-#include "editor/LevelMapView.h"
+#include "editor/widgets/LevelMapView.h"
 
 #include <QImage>
 #include <QTest>
@@ -24,10 +24,9 @@ protected:
     void LayOut(std::uint32_t level, int width, int height)
     {
         view.resize(width + 2 * view.frameWidth(), height + 2 * view.frameWidth());
-        view.m_nLevel = level;
-        view.LayoutCells();
+        view.SetLevel(level);
     }
-    Cell Selection() const { return {view.m_nSelCol, view.m_nSelRow}; }
+    Cell Selection() const { return {view.SelectedCell().x(), view.SelectedCell().y()}; }
     QImage Client() { return view.grab(view.contentsRect()).toImage(); }
 
     CLevelMapView view;
@@ -57,9 +56,9 @@ TEST_F(LevelMapViewTest, CellsAreCentredSquaresAndEachLeftPressOnOneSelectsItOnc
     };
     for (const auto& [level, width, height, corners] : layouts) {
         LayOut(level, width, height);
-        ASSERT_TRUE(view.m_bLayoutValid);
-        const CellRect& a = view.m_rcCells[0][0];
-        const CellRect& b = view.m_rcCells[view.m_nHeight - 1][view.m_nWidth - 1];
+        ASSERT_TRUE(view.HasLayout());
+        const CellRect a = view.CellRectAt(0, 0);
+        const CellRect b = view.CellRectAt(view.GridSize().width() - 1, view.GridSize().height() - 1);
         EXPECT_EQ((std::vector{a.left, a.top, a.right, a.bottom, b.left, b.top, b.right, b.bottom}), corners) << level;
     }
     // Hit cell, or none for a miss, which leaves the selection alone.
@@ -87,11 +86,11 @@ TEST_F(LevelMapViewTest, PaintsOutlinesSeparatorsAndTheSelectedCellUntilTheNextL
     };
     LayOut(13, 176, 182);
     for (const auto& [selected, cells] : cases) {
-        std::tie(view.m_nSelCol, view.m_nSelRow) = selected;
+        view.SetSelectedCell(selected.first, selected.second);
         const QImage image = Client();
         ASSERT_EQ(image.size(), QSize(176, 182));
         for (const auto& [cell, look] : cells)
-            ExpectCellLooks(image, view.m_rcCells[cell.second][cell.first], look);
+            ExpectCellLooks(image, view.CellRectAt(cell.first, cell.second), look);
         for (const QPoint margin : {QPoint(0, 0), QPoint(7, 47), QPoint(175, 181)})
             EXPECT_EQ(image.pixel(margin), kBlack);
     }

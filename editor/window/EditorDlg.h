@@ -6,13 +6,12 @@
 #include <QString>
 
 #include <array>
-#include <map>
-#include <optional>
 
-#include "editor/ChampionForm.h"
+#include "editor/form/ChampionForm.h"
+#include "editor/form/DataExchange.h"
+#include "editor/form/SaveSession.h"
 #include "savedata/SaveData.h"
 
-class CDataExchange;
 class CLevelMapView;
 class CSkillComboBox;
 class CUserPrompts;
@@ -34,7 +33,6 @@ public:
 
     // The control with a layout id (1000 to 1035), or nullptr.
     QWidget* GetDlgItem(int nID) const;
-    CUserPrompts& Prompts() const { return m_prompts; }
     const SaveData& Record() const { return m_saveData; }
 
     // One exchange between the controls and the values; read = true
@@ -54,8 +52,6 @@ public:
     void OnOK();
     void OnCancel();
 
-    static const QString kLoadFirstMessage;
-
 protected:
     virtual void DoDataExchange(CDataExchange& dx);
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -68,19 +64,15 @@ private:
     void PreparePickers();
     void ShowLevel();
     void LoadFile();
-    void StoreIntoLoadedFile();
-    bool ConfirmOverwrite();
-    bool ConfirmOtherFile(const QString& loadedPath);
-    std::string PathText() const;
-    bool HandleKey(QObject* watched, int key);
+    void ShowLoadedFile();
     bool HandleTabBarPress(const QMouseEvent* event);
     void StepTab(int step);
     bool ApproveLeavingTab();
     void OnCurrentTabChanged(int index);
-    void ShowSaveDataMessage(const std::string& text);
     template <typename Handler> void Route(Handler handler);
 
     CUserPrompts& m_prompts;
+    CSaveSession m_session; // the file the values came from
 
     // Form model
     SaveData m_saveData;
@@ -91,16 +83,13 @@ private:
     // Window side
     QIcon m_hIcon;
     QFont m_pickerFont;
-    std::map<int, QWidget*> m_controls;
+    DialogControls m_controls;
     CLevelMapView* m_pMapView = nullptr;
     QTabWidget* m_pTabCtrl = nullptr;
     QComboBox* m_pLevelList = nullptr;
     std::array<CSkillComboBox*, 4> m_pickers{};
 
     bool m_bExchanging = false;   // control signals during an exchange start nothing
-    // The file the values came from, as last loaded or saved. Save writes
-    // only into that file, and only while it still holds what was read.
-    std::optional<SaveFileSnapshot> m_loadedFile;
     bool m_bLeaveApproved = false; // the tab being left was already read back
     bool m_bCentred = false;
     int m_nFormTab = 0;           // whose values m_champion holds

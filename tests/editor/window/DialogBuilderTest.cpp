@@ -1,4 +1,4 @@
-#include "editor/EditorDlg.h"
+#include "editor/window/EditorDlg.h"
 #include "resources/ControlIds.h"
 #include "support/RecordingPrompts.h"
 

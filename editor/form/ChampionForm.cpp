@@ -1,6 +1,6 @@
-#include "editor/ChampionForm.h"
+#include "editor/form/ChampionForm.h"
 
-#include "editor/NumberText.h"
+#include "editor/form/NumberText.h"
 
 using R = ChampionRecord;
 using F = ChampionForm;

@@ -3,10 +3,14 @@
 #include <QString>
 
 #include <cstdint>
+#include <map>
 #include <stdexcept>
 
-class CEditorDlg;
+class CUserPrompts;
 class QWidget;
+
+// A window's controls by their layout ids.
+using DialogControls = std::map<int, QWidget*>;
 
 // Largest value a field accepts: the width of its place in the save file.
 enum class FieldRange : std::uint32_t
@@ -22,13 +26,14 @@ public:
     CExchangeStopped() : std::runtime_error("form exchange stopped at a bad field") {}
 };
 
-// One pass of values between the dialog's controls and the form, in one
+// One pass of values between a window's controls and the form, in one
 // direction. A read checks each number as it goes and stops at the first
-// bad one, after telling the user and putting the focus on it.
+// bad one, after telling the user (a warning owned by the control's window)
+// and putting the focus on it.
 class CDataExchange
 {
 public:
-    CDataExchange(CEditorDlg& dialog, bool bSaveAndValidate);
+    CDataExchange(const DialogControls& controls, CUserPrompts& prompts, bool bSaveAndValidate);
 
     const bool m_bSaveAndValidate; // true: controls to values
 
@@ -48,5 +53,6 @@ private:
     [[noreturn]] void Fail(int nId, const QString& message);
     QWidget* Control(int nId) const;
 
-    CEditorDlg& m_dialog;
+    const DialogControls& m_controls;
+    CUserPrompts& m_prompts;
 };

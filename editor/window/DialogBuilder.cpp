@@ -1,7 +1,7 @@
-#include "editor/DialogBuilder.h"
+#include "editor/window/DialogBuilder.h"
 
-#include "editor/LevelMapView.h"
-#include "editor/SkillComboBox.h"
+#include "editor/widgets/LevelMapView.h"
+#include "editor/widgets/SkillComboBox.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

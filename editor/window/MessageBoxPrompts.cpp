@@ -1,6 +1,6 @@
-#include "editor/UserPrompts.h"
+#include "editor/window/MessageBoxPrompts.h"
 
-#include "editor/SaveFileDialog.h"
+#include "editor/widgets/SaveFileDialog.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -15,13 +15,13 @@ namespace
 constexpr int kMaxInitialPath = 259;
 }
 
-void CUserPrompts::ShowWarning(QWidget* owner, const QString& text)
+void CMessageBoxPrompts::ShowWarning(QWidget* owner, const QString& text)
 {
     QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(), text, QMessageBox::Ok, owner);
     box.exec();
 }
 
-std::size_t CUserPrompts::Ask(QWidget* owner, const QString& text, const std::vector<Choice>& choices)
+std::size_t CMessageBoxPrompts::Ask(QWidget* owner, const QString& text, const std::vector<Choice>& choices)
 {
     QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(), text, QMessageBox::NoButton, owner);
     std::vector<QPushButton*> buttons;
@@ -40,7 +40,7 @@ std::size_t CUserPrompts::Ask(QWidget* owner, const QString& text, const std::ve
     return static_cast<std::size_t>(chosen - buttons.begin());
 }
 
-std::optional<QString> CUserPrompts::ChooseSaveFile(QWidget* owner, const QString& initialPath)
+std::optional<QString> CMessageBoxPrompts::ChooseSaveFile(QWidget* owner, const QString& initialPath)
 {
     CSaveFileDialog dialog(owner, initialPath.left(kMaxInitialPath));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -48,8 +48,8 @@ std::optional<QString> CUserPrompts::ChooseSaveFile(QWidget* owner, const QStrin
     return dialog.selectedFiles().constFirst();
 }
 
-CUserPrompts& CUserPrompts::Standard()
+CMessageBoxPrompts& CMessageBoxPrompts::Standard()
 {
-    static CUserPrompts prompts;
+    static CMessageBoxPrompts prompts;
     return prompts;
 }

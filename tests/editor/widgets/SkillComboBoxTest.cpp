@@ -1,5 +1,4 @@
-#include "editor/RankTable.h"
-#include "editor/SkillComboBox.h"
+#include "editor/widgets/SkillComboBox.h"
 
 #include <QAbstractItemView>
 #include <QImage>
@@ -39,17 +38,9 @@ QRect Find(const QImage& image, int fromX, int toX, QRgb colour)
 
 TEST_F(SkillComboBoxTest, ListsTheRanksAndKeepsAPickedOrTypedText)
 {
-    const char* const titles[] = {"-",         "Neophyte",  "Novice",    "Apprentice", "Journeyman", "Craftsman",
-                                  "Artisan",   "Adept",     "Expert",    "LO Master",  "UM Master",  "ON Master",
-                                  "EE Master", "PAL Master", "MON Master", "Archmaster"};
     ASSERT_EQ(combo.count(), 16);
-    for (int row = 0; row < 16; ++row) { // "0", then the powers of two from 2 to 32768
-        const QString threshold = QString::number(row ? 1 << row : 0);
-        EXPECT_EQ(combo.itemText(row), threshold);
-        const RankRow& rank = RankTable[static_cast<std::size_t>(row)];
-        EXPECT_EQ(QString::fromLatin1(rank.thresholdText), threshold.rightJustified(5)) << row;
-        EXPECT_STREQ(rank.title, titles[row]);
-    }
+    for (int row = 0; row < 16; ++row) // "0", then the powers of two from 2 to 32768
+        EXPECT_EQ(combo.itemText(row), QString::number(row ? 1 << row : 0));
     // Rows are drawn in two columns: the threshold ending before 7 average
     // characters, the title from 8 on; the current row highlighted.
     combo.showPopup();

@@ -1,6 +1,6 @@
-#include "editor/EditorApp.h"
+#include "editor/window/EditorApp.h"
 
-#include "editor/EditorDlg.h"
+#include "editor/window/EditorDlg.h"
 
 #include <QFileInfo>
 

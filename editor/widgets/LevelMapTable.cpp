@@ -1,4 +1,4 @@
-#include "editor/LevelMapTable.h"
+#include "editor/widgets/LevelMapTable.h"
 
 #include <string_view>
 

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QFrame>
+#include <QPoint>
+#include <QSize>
+
+#include <cstdint>
+
+class QMouseEvent;
+class QPaintEvent;
+class QPainter;
+
+// A rectangle in view client coordinates; right and bottom are exclusive.
+struct CellRect
+{
+    int left;
+    int top;
+    int right;
+    int bottom;
+};
+
+// Clickable picture of one dungeon level: 'X' squares outlined white on
+// black, the selected cell filled white. The owner gives it a level and a
+// selection, and hears about clicks through cellClicked.
+class CLevelMapView : public QFrame
+{
+    Q_OBJECT
+
+public:
+    explicit CLevelMapView(QWidget* parent = nullptr);
+
+    // Shows level nLevel (an index into LevelMapTable), laid out for the
+    // view's size now; the selection stays. Outside the table: no map.
+    void SetLevel(std::uint32_t nLevel);
+    std::uint32_t Level() const { return m_nLevel; }
+    // Column and row; the cell need not lie on the grid (then nothing is
+    // filled). ClearSelection leaves (-1, -1).
+    void SetSelectedCell(std::int32_t nCol, std::int32_t nRow);
+    void ClearSelection() { SetSelectedCell(-1, -1); }
+    QPoint SelectedCell() const { return {m_nSelCol, m_nSelRow}; }
+    // False while no map is shown (no level laid out yet, or none in the table).
+    bool HasLayout() const { return m_bLayoutValid; }
+    QSize GridSize() const; // columns x rows of the level laid out
+    // The full square of a cell of the grid, in coordinates relative to the
+    // contents rectangle; an empty rectangle off the grid.
+    CellRect CellRectAt(std::int32_t nCol, std::int32_t nRow) const;
+
+    // Lays the level out again for the view's current size. A resize alone
+    // keeps the old layout until this is called.
+    void LayoutCells();
+    // x and y are relative to the top-left corner of the contents rectangle.
+    void SelectCellAt(int x, int y);
+
+signals:
+    // Emitted once per press on a cell, after the selection is stored.
+    void cellClicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void Reset();
+    void PlaceCells(int xoff, int yoff, int side);
+    bool HasLevelInTable() const;
+    std::uint32_t RowCount() const;
+    std::uint32_t ColumnCount() const;
+    bool IsSelected(std::uint32_t row, std::uint32_t col) const;
+    bool IsOpenSquare(std::uint32_t row, std::uint32_t col) const;
+    void PaintMap(QPainter& painter) const;
+
+    std::uint32_t m_nLevel = 0;
+    CellRect m_rcClient = {};
+    std::uint32_t m_nWidth = 0;
+    std::uint32_t m_nHeight = 0;
+    CellRect m_rcCells[32][32] = {};
+    bool m_bLayoutValid = false;
+    std::int32_t m_nSelCol = -1;
+    std::int32_t m_nSelRow = -1;
+};
