@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "savedata/SaveData.h"
+#include "savedata/SaveRecord.h"
 
 // The one table of where each editable value lies, used by load and store
 // alike so the two directions can never disagree.
