@@ -1,19 +1,17 @@
 #include "editor/window/EditorDlg.h"
 
-#include "editor/window/DialogBuilder.h"
-#include "editor/window/DialogKeys.h"
+#include "editor/form/NumberText.h"
 #include "editor/widgets/LevelMapTable.h"
 #include "editor/widgets/LevelMapView.h"
-#include "editor/form/NumberText.h"
 #include "editor/widgets/SkillComboBox.h"
+#include "editor/window/DialogBuilder.h"
+#include "editor/window/DialogKeys.h"
 #include "editor/window/MessageBoxPrompts.h"
 #include "resources/ControlIds.h"
 #include "resources/DialogLayout.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QMouseEvent>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
@@ -36,9 +34,9 @@ bool IsValidLevel(std::int32_t level)
 }
 }
 
-// The icons are compiled into the static library `resources`, and nothing refers
-// to that object file, so the linker would drop it unless it is registered
-// here. (Outside the anonymous namespace: the macro declares a global.)
+// The icons are compiled into the static library `resources`, and nothing
+// refers to that object file, so the linker would drop it unless it is
+// registered here. (Outside the anonymous namespace: the macro declares a global.)
 static QIcon LoadAppIcon()
 {
     Q_INIT_RESOURCE(resources);
