@@ -1,9 +1,15 @@
 # The commands of the README. Each installs what is missing first.
 BUILD_DIR ?= build
 RELEASE_DIR ?= build-release
+# The Linux package's own release build (`make package`).
+PACKAGE_DIR ?= build-package
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: deps run test screenshot bench clean
+# Windows: the cross compiler, Wine for the tests, and what building Qt for
+# Windows from Debian's source package takes (scripts/build-qt-windows.sh).
+WINDOWS_DEPS = g++-mingw-w64-x86-64-posix wine wine64 ninja-build curl xz-utils
+
+.PHONY: deps run test screenshot bench windows package clean
 
 deps:
 	./scripts/install-deps.sh
@@ -19,33 +25,19 @@ test: deps
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 screenshot: deps
-	./scripts/screenshot.sh
+	RELEASE_DIR=$(RELEASE_DIR) ./scripts/screenshot.sh
 
 bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_BENCHMARKS=ON -DBUILD_TESTING=OFF
 	cmake --build build-bench -j $(JOBS)
 	./scripts/bench.sh build-bench
 
-clean:
-	rm -rf $(BUILD_DIR) $(RELEASE_DIR) build-asan build-bench build-win dist
-
-# Windows: the cross compiler, Wine for the tests, and what building Qt for
-# Windows from Debian's source package takes (scripts/build-qt-windows.sh).
-WINDOWS_DEPS = g++-mingw-w64-x86-64-posix wine wine64 ninja-build curl xz-utils
-
-.PHONY: windows
-
 windows: deps
 	./scripts/install-deps.sh $(WINDOWS_DEPS)
 	./scripts/package-windows.sh
 
-# Linux package: a release build in its own folder, packed by CPack into
-# $(PACKAGE_DIR)/dungeon-ledger_VERSION-1_ARCH.deb.
-PACKAGE_DIR ?= build-package
-
-.PHONY: package clean-package
-
-# CPack's dependency scan needs `file`, which a fresh machine may lack.
+# The .deb lands in $(PACKAGE_DIR)/dungeon-ledger_VERSION-1_ARCH.deb. CPack's
+# dependency scan needs `file`, which a fresh machine may lack.
 package:
 	./scripts/install-deps.sh file
 	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
@@ -53,7 +45,7 @@ package:
 	cd $(PACKAGE_DIR) && cpack -G DEB
 	@ls $(PACKAGE_DIR)/*.deb
 
-clean: clean-package
-
-clean-package:
-	rm -rf $(PACKAGE_DIR)
+# Every build folder of the Makefile and the scripts (the sanitizer build of
+# CI, scripts/fuzz.sh's and the Windows build), and the Windows zip in dist/.
+clean:
+	rm -rf $(BUILD_DIR) $(RELEASE_DIR) $(PACKAGE_DIR) build-asan build-bench build-fuzz build-win dist

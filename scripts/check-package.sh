@@ -9,6 +9,7 @@
 # Needs: desktop-file-utils appstream librsvg2-bin xvfb x11-utils.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/cleanup-common.sh
 source scripts/xvfb-common.sh
 
 fail() {
@@ -28,20 +29,18 @@ desktop=packaging/linux/$app_id.desktop
 metainfo=packaging/linux/$app_id.metainfo.xml
 title="EDITING DUNGEON MASTER's SRM DATA"
 
-work=$(mktemp -d)
-pids=()
+# What the checks start is undone at exit, last first, by the one EXIT trap
+# of scripts/cleanup-common.sh: the programs and Xvfb, this folder, and, for
+# a failed check too, the package.
 installed=no
-cleanup() {
-  for pid in "${pids[@]}"; do
-    kill "$pid" 2>/dev/null || true
-  done
-  rm -rf "$work"
-  # A failed check still takes the package off the machine again.
+remove_if_installed() {
   if [ "$installed" = yes ]; then
     DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get remove -y -q dungeon-ledger >/dev/null || true
   fi
 }
-trap cleanup EXIT
+on_exit remove_if_installed
+work=$(mktemp -d)
+on_exit 'rm -rf "$work"'
 
 # Prints the value of KEY in a desktop entry.
 desktop_value() {
@@ -106,29 +105,26 @@ echo "installed files are in place"
 echo "-- start the installed program offscreen"
 QT_QPA_PLATFORM=offscreen dungeon-ledger >"$work/offscreen.log" 2>&1 &
 pid=$!
-pids+=("$pid")
+on_exit "stop_job $pid"
 sleep 5
 if ! kill -0 "$pid" 2>/dev/null; then
   cat "$work/offscreen.log" >&2
   fail "dungeon-ledger did not keep running offscreen"
 fi
-kill "$pid"
-wait "$pid" 2>/dev/null || true
+stop_job "$pid"
 echo "dungeon-ledger ran for 5 s"
 
 echo "-- window class under Xvfb"
 start_xvfb "$work" || fail "no display for the window"
-pids+=("$XVFB_PID")
 QT_QPA_PLATFORM=xcb dungeon-ledger >"$work/xcb.log" 2>&1 &
 pid=$!
-pids+=("$pid")
+on_exit "stop_job $pid"
 wm_class=
 for _ in $(seq 100); do
   wm_class=$(xprop -name "$title" WM_CLASS 2>/dev/null) && break
   sleep 0.1
 done
-kill "$pid" 2>/dev/null || true
-wait "$pid" 2>/dev/null || true
+stop_job "$pid"
 [ -n "$wm_class" ] || fail "no window \"$title\" appeared: $(cat "$work/xcb.log")"
 echo "$wm_class"
 # WM_CLASS(STRING) = "instance", "class": the desktop matches the class.

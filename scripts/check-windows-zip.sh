@@ -6,6 +6,7 @@
 # Needs: wine, xvfb, xdotool, imagemagick (for --screenshot).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/cleanup-common.sh
 source scripts/windows-common.sh
 source scripts/xvfb-common.sh
 
@@ -22,7 +23,10 @@ done
 zip=$(realpath "$zip")
 title="EDITING DUNGEON MASTER's SRM DATA"
 
+# The script's one EXIT trap (scripts/cleanup-common.sh) undoes what has been
+# started by then, last first: Wine, Xvfb, then this folder.
 unpacked=$(mktemp -d /tmp/dl-zip.XXXXXX)
+on_exit 'rm -rf "$unpacked"'
 (cd "$unpacked" && cmake -E tar xf "$zip")
 exe=$(find "$unpacked" -name dungeon-ledger.exe | head -n 1)
 [ -n "$exe" ] || { echo "$zip holds no dungeon-ledger.exe" >&2; exit 1; }
@@ -44,12 +48,6 @@ REGEDIT4
 "Tahoma"="DejaVu Sans"
 REG
 (cd "$unpacked" && "${WINE_AS_USER[@]}" wine regedit fonts.reg)
-finish() {
-  stop_wine
-  kill "$XVFB_PID" 2>/dev/null || true
-  rm -rf "$unpacked"
-}
-trap finish EXIT
 
 (cd "$(dirname "$exe")" && "${WINE_AS_USER[@]}" wine ./dungeon-ledger.exe >"$unpacked/run.log" 2>&1) &
 window=""

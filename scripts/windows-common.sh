@@ -2,13 +2,25 @@
 # build-qt-windows.sh keeps in its cache, configuring a cross build against
 # it, and a Wine prefix of our own with the DLLs the programs need on its
 # search path.
+source scripts/cleanup-common.sh
 
-# The compiler's shared runtime, which Qt and our programs both use.
+# The folders of the compiler's shared runtime, which Qt and our programs
+# both use, each once. The DLLs are those the zip packs.
 windows_runtime_dirs() {
-  local dll
-  for dll in libstdc++-6.dll libwinpthread-1.dll; do
-    dirname "$(realpath "$(x86_64-w64-mingw32-g++-posix -print-file-name=$dll)")"
-  done
+  local dll path dir
+  local -A seen=()
+  while read -r dll; do
+    case $dll in '' | '#'*) continue ;; esac
+    path=$(x86_64-w64-mingw32-g++-posix -print-file-name="$dll")
+    # Without such a file the compiler prints the bare name back.
+    if [ "$path" = "$dll" ]; then
+      echo "the compiler's runtime $dll was not found" >&2
+      continue
+    fi
+    dir=$(dirname "$(realpath "$path")")
+    [ -n "${seen[$dir]:-}" ] || echo "$dir"
+    seen[$dir]=1
+  done <packaging/windows/runtime-dlls.txt
 }
 
 # The one Windows build folder: a release build with the tests, so that the
@@ -38,13 +50,14 @@ build_windows() {
 
 # A Wine prefix made anew for this run, so nothing of an earlier run or of
 # the user's own ~/.wine can change the outcome, with one server for the
-# whole run and Qt's and the runtime's DLLs on WINEPATH. The prefix goes
-# when the calling script exits. The server keeps the desktop of the first
-# program for the whole run: set DISPLAY first if windows are to be seen.
+# whole run and Qt's and the runtime's DLLs on WINEPATH. The server and the
+# prefix go when the calling script exits. The server keeps the desktop of
+# the first program for the whole run: set DISPLAY first if windows are to
+# be seen.
 start_wine() {
   WINEPREFIX=$(mktemp -d /tmp/dl-wine.XXXXXX)
   export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-  trap stop_wine EXIT
+  on_exit stop_wine
   "${WINE_AS_USER[@]}" wineserver -p
   "${WINE_AS_USER[@]}" wineboot -i >/dev/null 2>&1
   local dirs=() dir
@@ -54,6 +67,8 @@ start_wine() {
   export WINEPATH
 }
 
+# Ends the prefix's server, and with it whatever still runs in the prefix,
+# and deletes the prefix.
 stop_wine() {
   "${WINE_AS_USER[@]}" wineserver -k >/dev/null 2>&1 || true
   rm -rf "$WINEPREFIX"
