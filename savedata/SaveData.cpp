@@ -8,10 +8,12 @@
 #include <cstring>
 #include <iostream>
 #include <new>
+#include <optional>
 
 namespace
 {
 constexpr char kReadBackMismatchReason[] = "the file did not read back what was written";
+constexpr char kChangedWhileReadReason[] = "the file changed while it was read";
 
 SaveDataMessageHandler& MessageHandler()
 {
@@ -43,23 +45,34 @@ std::size_t ByteCount(FieldWidth width)
     return width == FieldWidth::Byte ? 1 : 2;
 }
 
-// Calls visit(offset from the base, width, value) for every field, in
-// transfer order. Load, store and read-back all walk this one sequence.
-template <typename Visit>
-void ForEachField(SaveData& data, Visit visit)
+// Calls visit(index, offset from the base, width, value) for every field,
+// in transfer order, index counting them as a FieldSet does. Load, store,
+// read-back and comparison all walk this one sequence.
+template <typename Record, typename Visit>
+void ForEachField(Record& data, Visit visit)
 {
+    std::size_t index = 0;
     for (const PartyField& field : kPartyFields)
-        visit(field.offset, field.width, data.party.*field.member);
-    for (int index = 0; index < kChampionCount; ++index) {
-        ChampionRecord& champion = data.champions[static_cast<std::size_t>(index)];
+        visit(index++, field.offset, field.width, data.party.*field.member);
+    for (int champion = 0; champion < kChampionCount; ++champion)
         for (const ChampionField& field : kChampionFields)
-            visit(ChampionBlockOffset(index) + field.offset, field.width, champion.*field.member);
-    }
+            visit(index++, ChampionBlockOffset(champion) + field.offset, field.width,
+                  data.champions[static_cast<std::size_t>(champion)].*field.member);
 }
 
-void TransferAllFields(CSaveFile& file, const SaveLayout& layout, SaveData& data, TransferDirection direction)
+static_assert(kPartyFields.size() + kChampionCount * kChampionFields.size() == kSaveFieldCount);
+
+FieldSet AllFields()
 {
-    ForEachField(data, [&](int offset, FieldWidth width, std::int32_t& value) {
+    return FieldSet().set();
+}
+
+void TransferFields(CSaveFile& file, const SaveLayout& layout, SaveData& data, TransferDirection direction,
+                    const FieldSet& fields)
+{
+    ForEachField(data, [&](std::size_t index, int offset, FieldWidth width, std::int32_t& value) {
+        if (!fields[index])
+            return;
         if (width == FieldWidth::Byte)
             TransferByte(file, layout, offset, value, direction);
         else
@@ -68,10 +81,13 @@ void TransferAllFields(CSaveFile& file, const SaveLayout& layout, SaveData& data
 }
 
 // A write the system accepted is not yet a write that the medium kept: read
-// every field back and compare, so a save that did not stick is reported.
-void VerifyAllFields(CSaveFile& file, const SaveLayout& layout, SaveData& data)
+// every field written back and compare, so a save that did not stick is
+// reported.
+void VerifyFields(CSaveFile& file, const SaveLayout& layout, const SaveData& data, const FieldSet& fields)
 {
-    ForEachField(data, [&](int offset, FieldWidth width, std::int32_t value) {
+    ForEachField(data, [&](std::size_t index, int offset, FieldWidth width, std::int32_t value) {
+        if (!fields[index])
+            return;
         const std::size_t count = ByteCount(width);
         const std::array<unsigned char, 2> expected = LowBytes(value);
         std::array<unsigned char, 2> actual{};
@@ -81,30 +97,64 @@ void VerifyAllFields(CSaveFile& file, const SaveLayout& layout, SaveData& data)
     });
 }
 
+SaveData ReadAllFields(CSaveFile& file, const SaveLayout& layout)
+{
+    SaveData values;
+    TransferFields(file, layout, values, TransferDirection::Load, AllFields());
+    return values;
+}
+
 // A transfer in either direction that ran to its end.
 constexpr GuardedStoreResult kDone = GuardedStoreResult::Stored;
 
-// What a transfer checks and records beyond the fields.
+// What a transfer moves, checks and records beyond the fields themselves.
 struct TransferGuard
 {
-    const SaveFileSnapshot* expected = nullptr; // store only into this file, holding these bytes
-    SaveFileSnapshot* found = nullptr;          // the file as the transfer left it
+    FieldSet fields = AllFields();
+    const SaveFileSnapshot* expected = nullptr; // a store goes only into this file, as check says
+    StoreCheck check = StoreCheck::Unchanged;
+    SaveFileSnapshot* found = nullptr; // the file as the transfer left it, or as a refusal found it
+    SaveData* onDisk = nullptr;        // every value the file holds then
+    std::string* failure = nullptr;    // a peek: opened shared, its failure lands here and not with the user
 };
 
-GuardedStoreResult Mismatch(const SaveFileSnapshot& expected, const SaveFileSnapshot& now)
+GuardedStoreResult Mismatch(const SaveFileSnapshot& expected, const SaveFileSnapshot& now, StoreCheck check)
 {
     if (!now.IsSameFileAs(expected))
         return GuardedStoreResult::OtherFile;
+    if (check == StoreCheck::SameSave)
+        return kDone;
     if (now.contents != expected.contents)
         return GuardedStoreResult::ChangedOnDisk;
     return kDone;
 }
 
-GuardedStoreResult Refuse(CSaveFile& file, const std::string& message)
+void Report(const TransferGuard& guard, const std::string& message)
 {
-    ShowMessage(message);
+    if (guard.failure)
+        *guard.failure = message;
+    else
+        ShowMessage(message);
+}
+
+GuardedStoreResult Refuse(CSaveFile& file, const TransferGuard& guard, const std::string& message)
+{
+    Report(guard, message);
     file.Close();
     return GuardedStoreResult::Failed;
+}
+
+// Closes the file and hands back found and onDisk, which the caller sees
+// only once nothing can fail any more.
+GuardedStoreResult Describe(CSaveFile& file, const TransferGuard& guard, SaveFileSnapshot now,
+                            const SaveData& values, GuardedStoreResult result)
+{
+    file.Close();
+    if (guard.found)
+        *guard.found = std::move(now);
+    if (guard.onDisk)
+        *guard.onDisk = values;
+    return result;
 }
 
 // Everything that happens while the file is open. Errors propagate. The
@@ -113,29 +163,37 @@ GuardedStoreResult Refuse(CSaveFile& file, const std::string& message)
 GuardedStoreResult TransferOpenFile(CSaveFile& file, const std::string& path, SaveData& data,
                                     TransferDirection direction, const TransferGuard& guard)
 {
+    std::optional<SaveFileSnapshot> before;
+    if (guard.expected || guard.failure)
+        before = TakeSnapshot(file, path);
     if (HasRzipHeader(file))
-        return Refuse(file, CompressedFileMessage(path));
-    if (guard.expected) {
-        SaveFileSnapshot now = TakeSnapshot(file, path);
-        const GuardedStoreResult mismatch = Mismatch(*guard.expected, now);
-        if (mismatch != kDone) {
-            *guard.found = std::move(now);
-            file.Close();
-            return mismatch;
-        }
-    }
+        return Refuse(file, guard, CompressedFileMessage(path));
+    GuardedStoreResult result = kDone;
+    if (guard.expected)
+        result = Mismatch(*guard.expected, *before, guard.check);
+    // A refusal tells what the file holds only when asked to, and only a
+    // file with a save can tell it.
+    if (result != kDone && !guard.onDisk)
+        return Describe(file, guard, std::move(*before), {}, result);
     const std::optional<SaveLayout> layout = DetectLayout(file);
     if (!layout)
-        return Refuse(file, kInvalidSignatureMessage);
-    TransferAllFields(file, *layout, data, direction);
+        return Refuse(file, guard, kInvalidSignatureMessage);
+    if (result != kDone)
+        return Describe(file, guard, std::move(*before), ReadAllFields(file, *layout), result);
+
+    TransferFields(file, *layout, data, direction, guard.fields);
     if (direction == TransferDirection::Store) {
         file.Flush(); // a save is only done once it is on the disk
-        VerifyAllFields(file, *layout, data);
+        VerifyFields(file, *layout, data, guard.fields);
     }
+    SaveFileSnapshot after;
     if (guard.found)
-        *guard.found = TakeSnapshot(file, path);
-    file.Close();
-    return kDone;
+        after = TakeSnapshot(file, path);
+    // A peek shares the file with its writer, and values read half-way
+    // through a write would mix two saves.
+    if (guard.failure && after.contents != before->contents)
+        throw CFileException(kChangedWhileReadReason);
+    return Describe(file, guard, std::move(after), guard.onDisk ? ReadAllFields(file, *layout) : SaveData{}, kDone);
 }
 
 GuardedStoreResult Transfer(const std::string& path, SaveData& data, TransferDirection direction,
@@ -144,8 +202,10 @@ GuardedStoreResult Transfer(const std::string& path, SaveData& data, TransferDir
     CSaveFile file;
     std::string reason;
     try {
-        file.Open(path, direction == TransferDirection::Load ? CSaveFile::Access::ReadOnly
-                                                             : CSaveFile::Access::ReadWrite);
+        using Access = CSaveFile::Access;
+        file.Open(path, direction == TransferDirection::Store ? Access::ReadWrite
+                        : guard.failure                       ? Access::SharedRead
+                                                              : Access::ReadOnly);
         return TransferOpenFile(file, path, data, direction, guard);
     } catch (const CFileException& error) {
         reason = error.Reason();
@@ -155,7 +215,7 @@ GuardedStoreResult Transfer(const std::string& path, SaveData& data, TransferDir
         reason = error.what();
     }
     // Still inside the call, with the file (if it opened) not yet closed.
-    ShowMessage(FailureMessage(direction, path, reason));
+    Report(guard, FailureMessage(direction, path, reason));
     return GuardedStoreResult::Failed;
 }
 
@@ -196,7 +256,7 @@ bool LoadSaveData(const std::string& path, SaveData& data)
 bool LoadSaveData(const std::string& path, SaveData& data, SaveFileSnapshot& loaded)
 {
     SaveFileSnapshot found;
-    if (!LoadInto(path, data, {nullptr, &found}))
+    if (!LoadInto(path, data, {.found = &found}))
         return false;
     loaded = std::move(found);
     return true;
@@ -212,7 +272,43 @@ GuardedStoreResult StoreSaveDataIfUnchanged(const std::string& path, const SaveD
                                             const SaveFileSnapshot& expected, SaveFileSnapshot& found)
 {
     SaveData copy = data;
-    return Transfer(path, copy, TransferDirection::Store, {&expected, &found});
+    return Transfer(path, copy, TransferDirection::Store, {.expected = &expected, .found = &found});
+}
+
+FieldSet DifferingFields(const SaveData& a, const SaveData& b)
+{
+    std::array<std::int32_t, kSaveFieldCount> values{};
+    ForEachField(b, [&](std::size_t index, int, FieldWidth, std::int32_t value) { values[index] = value; });
+    FieldSet differing;
+    ForEachField(a, [&](std::size_t index, int, FieldWidth, std::int32_t value) {
+        differing[index] = value != values[index];
+    });
+    return differing;
+}
+
+GuardedStoreResult StoreSaveDataFields(const std::string& path, const SaveData& data, const FieldSet& fields,
+                                       const SaveFileSnapshot& expected, StoreCheck check, SaveFileSnapshot& found,
+                                       SaveData& onDisk)
+{
+    SaveData copy = data;
+    return Transfer(path, copy, TransferDirection::Store,
+                    {.fields = fields,
+                     .expected = check == StoreCheck::None ? nullptr : &expected,
+                     .check = check,
+                     .found = &found,
+                     .onDisk = &onDisk});
+}
+
+bool PeekSaveData(const std::string& path, SaveData& data, SaveFileSnapshot& seen, std::string& failure)
+{
+    SaveFileSnapshot found;
+    std::string message;
+    if (!LoadInto(path, data, {.found = &found, .failure = &message})) {
+        failure = message;
+        return false;
+    }
+    seen = std::move(found);
+    return true;
 }
 
 void TransferByte(CSaveFile& file, const SaveLayout& layout, int offset, std::int32_t& value,

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <bitset>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -38,6 +40,38 @@ bool LoadSaveData(const std::string& path, SaveData& data, SaveFileSnapshot& loa
 // it lets the store go ahead once the user has agreed.
 GuardedStoreResult StoreSaveDataIfUnchanged(const std::string& path, const SaveData& data,
                                             const SaveFileSnapshot& expected, SaveFileSnapshot& found);
+
+// Which of the 101 fields a store writes, in record order: the five party
+// values, then each champion's 24 in member order (the order of the file).
+inline constexpr std::size_t kSaveFieldCount = 101;
+using FieldSet = std::bitset<kSaveFieldCount>;
+// The fields whose values differ between two records.
+FieldSet DifferingFields(const SaveData& a, const SaveData& b);
+
+// How much a field store checks before it writes, all under one exclusive
+// open of the file.
+enum class StoreCheck
+{
+    Unchanged, // only into the save expected describes, and only while it holds the same bytes
+    SameSave,  // only into that save, whatever it holds now: the fields are merged into it
+    None,      // into whatever file path names
+};
+// Writes the given fields of data, and no other byte, into the file at
+// path, then reads them back; an empty set writes nothing. Unless it
+// failed: found describes the file as the call left it, and onDisk holds
+// all 101 values the file holds then, so fields not written show the file's
+// own, perhaps newer, values (after a refusal, the values it holds now, for
+// telling the user what changed). Failures go through the message handler.
+GuardedStoreResult StoreSaveDataFields(const std::string& path, const SaveData& data, const FieldSet& fields,
+                                       const SaveFileSnapshot& expected, StoreCheck check, SaveFileSnapshot& found,
+                                       SaveData& onDisk);
+
+// Reads the file without reporting anything and without keeping others
+// out: for watching a file that an emulator may be writing at that moment.
+// False when the file cannot be read, holds no save data or changed while
+// it was read, with the message a load would have shown in failure; data
+// and seen are then untouched.
+bool PeekSaveData(const std::string& path, SaveData& data, SaveFileSnapshot& seen, std::string& failure);
 
 // The field-level steps; positions are absolute file positions.
 void TransferByte(CSaveFile& file, const SaveLayout& layout, int offset, std::int32_t& value,

@@ -14,14 +14,18 @@ struct FileIdentity
     bool operator==(const FileIdentity&) const = default;
 };
 
-// An existing file opened for exclusive use. It is never created or
-// truncated, and while one CSaveFile holds it no other opener gets it, so
-// two editors cannot interleave writes into the same save.
+// An existing file, never created or truncated. Opened ReadOnly or
+// ReadWrite it is held for exclusive use: while one CSaveFile holds it no
+// other such opener gets it, so two editors cannot interleave writes into
+// the same save. SharedRead neither keeps anyone out nor waits for anyone.
 // Every failure raises CFileException carrying the system's error text.
 class CSaveFile
 {
 public:
-    enum class Access { ReadOnly, ReadWrite };
+    // SharedRead reads without keeping anyone out: for looking at a file
+    // that another program may be writing. On POSIX no holder keeps it out;
+    // on Windows one that holds the file exclusively still does.
+    enum class Access { ReadOnly, ReadWrite, SharedRead };
 
     CSaveFile() = default;
     ~CSaveFile();

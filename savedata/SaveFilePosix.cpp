@@ -1,6 +1,6 @@
 // POSIX backend of CSaveFile: open(2) without O_CREAT or O_TRUNC, and an
 // exclusive flock(2) taken at once so that a second opener fails instead of
-// waiting or sharing the file.
+// waiting or sharing the file. A shared read takes no lock at all.
 #include "savedata/SaveFile.h"
 
 #include "savedata/FileException.h"
@@ -34,7 +34,7 @@ void CSaveFile::PlatformOpen(const std::string& path, Access access)
 {
     // O_NONBLOCK so that a FIFO or a device cannot hang the open; it is
     // refused below and cleared for a regular file.
-    const int flags = (access == Access::ReadOnly ? O_RDONLY : O_RDWR) | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
+    const int flags = (access == Access::ReadWrite ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
     int fd;
     do {
         fd = ::open(path.c_str(), flags);
@@ -55,6 +55,8 @@ void CSaveFile::PlatformOpen(const std::string& path, Access access)
     if (status < 0 || ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0)
         ThrowLastError();
 
+    if (access == Access::SharedRead)
+        return;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
         if (error == EWOULDBLOCK)

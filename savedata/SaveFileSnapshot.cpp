@@ -9,15 +9,17 @@
 namespace
 {
 // Paths arrive as UTF-8 on every system; the conversion to the system's own
-// path encoding is the standard library's.
-std::string FullPath(const std::string& path)
+// path encoding is the standard library's. Links are left as they are: an
+// emulator that renames a new file over a link replaces the link, and the
+// path still names the save.
+std::string NormalPath(const std::string& path)
 {
     std::error_code error;
     const std::filesystem::path full =
-        std::filesystem::weakly_canonical(std::filesystem::path(std::u8string(path.begin(), path.end())), error);
+        std::filesystem::absolute(std::filesystem::path(std::u8string(path.begin(), path.end())), error);
     if (error)
         return {};
-    const std::u8string text = full.u8string();
+    const std::u8string text = full.lexically_normal().u8string();
     return std::string(text.begin(), text.end());
 }
 
@@ -48,14 +50,14 @@ bool SaveFileSnapshot::IsSameFileAs(const SaveFileSnapshot& other) const
 {
     // An emulator that saves by writing a new file and renaming it over the
     // old one changes the identity but not the path: still the same save.
-    return identity == other.identity || (!fullPath.empty() && fullPath == other.fullPath);
+    return identity == other.identity || (!normalPath.empty() && normalPath == other.normalPath);
 }
 
 SaveFileSnapshot TakeSnapshot(CSaveFile& file, const std::string& path)
 {
     SaveFileSnapshot snapshot;
     snapshot.path = path;
-    snapshot.fullPath = FullPath(path);
+    snapshot.normalPath = NormalPath(path);
     snapshot.identity = file.Identity();
     snapshot.contents = ReadContents(file);
     return snapshot;

@@ -26,11 +26,14 @@ inline constexpr std::uint64_t kMaxKeptFileBytes = 1 << 20;
 // emulator) has written to it since.
 struct SaveFileSnapshot
 {
-    std::string path;     // as the user gave it, for messages
-    std::string fullPath; // absolute, links resolved: the same save even after a replace
+    std::string path;       // as the user gave it, for messages
+    std::string normalPath; // absolute, without "." and ".." or doubled separators; links not resolved
     FileIdentity identity;
     FileContents contents;
 
+    // The same save: the same path after normalising (whatever happened to
+    // the file behind it: rewritten, renamed over, a link retargeted), or
+    // another path that opens the same file (a link, a hard link).
     bool IsSameFileAs(const SaveFileSnapshot& other) const;
 };
 

@@ -1,5 +1,7 @@
 // Win32 backend of CSaveFile: CreateFileW with share mode 0 gives the
-// exclusive access, OPEN_EXISTING guarantees nothing is ever created.
+// exclusive access, OPEN_EXISTING guarantees nothing is ever created. A
+// shared read shares everything, so that a writer can still open, write,
+// replace or delete the file.
 #include "savedata/SaveFile.h"
 
 #include "savedata/FileException.h"
@@ -55,8 +57,11 @@ HANDLE HandleOf(std::intptr_t handle)
 
 void CSaveFile::PlatformOpen(const std::string& path, Access access)
 {
-    const DWORD desired = access == Access::ReadOnly ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
-    HANDLE file = CreateFileW(WidePath(path).c_str(), desired, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const DWORD desired = access == Access::ReadWrite ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ;
+    const DWORD share =
+        access == Access::SharedRead ? FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE : 0;
+    HANDLE file =
+        CreateFileW(WidePath(path).c_str(), desired, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         ThrowLastError();
     m_handle = reinterpret_cast<std::intptr_t>(file);

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bitset>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -100,20 +101,34 @@ inline SaveData Decode(const Bytes& file, int base)
     return Record(values);
 }
 
-// The file after a store of the record's first count fields at the base:
-// they hold the values' low bits, every other byte is kept, and a write past
-// the end grows the file with zeros.
-inline Bytes Encode(Bytes file, int base, const SaveData& data, int count = kFieldCount)
+// Which fields a store writes, by their place in Fields().
+using Chosen = std::bitset<kFieldCount>;
+
+// The file after a store of the chosen fields of the record at the base:
+// they hold the values' low bits, every other byte is kept, and a write
+// past the end grows the file with zeros.
+inline Bytes Encode(Bytes file, int base, const SaveData& data, const Chosen& chosen)
 {
     const auto fields = Fields();
     const auto values = Values(data);
-    for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (!chosen[i])
+            continue;
         const auto position = static_cast<std::size_t>(base + fields[i].offset);
         file.resize(std::max(file.size(), position + static_cast<std::size_t>(fields[i].width)), 0);
         for (int b = 0; b < fields[i].width; ++b)
             file[position + static_cast<std::size_t>(b)] = static_cast<unsigned char>(values[i] >> (8 * b));
     }
     return file;
+}
+
+// The same for the record's first count fields.
+inline Bytes Encode(Bytes file, int base, const SaveData& data, int count = kFieldCount)
+{
+    Chosen chosen;
+    for (int i = 0; i < count; ++i)
+        chosen.set(static_cast<std::size_t>(i));
+    return Encode(std::move(file), base, data, chosen);
 }
 
 // 101 random values, all but surely different, mostly wider than their

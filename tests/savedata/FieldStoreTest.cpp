@@ -1,0 +1,161 @@
+#include "SaveFileTest.h"
+#include "TestPlatform.h"
+
+namespace
+{
+using SaveFormat::Chosen;
+using R = GuardedStoreResult;
+constexpr char kInvalid[] = "Invalid 'DM SFX SAVE DATA'";
+
+Chosen RandomChosen(unsigned seed)
+{
+    std::mt19937 random(seed);
+    Chosen chosen;
+    for (std::size_t i = 0; i < chosen.size(); ++i)
+        chosen[i] = random() & 1;
+    return chosen;
+}
+
+class FieldStoreTest : public SaveFileTest
+{
+protected:
+    R Store(const std::string& path, const Chosen& fields, StoreCheck check)
+    {
+        return StoreSaveDataFields(path, m_record, fields, m_loaded, check, m_found, m_onDisk);
+    }
+
+    // found and onDisk tell what the file at path holds now.
+    void DescribeFile(const std::string& path, int base)
+    {
+        EXPECT_EQ(m_found.contents.bytes, SaveFormat::ReadFile(path));
+        EXPECT_EQ(m_onDisk, SaveFormat::Decode(SaveFormat::ReadFile(path), base));
+    }
+
+    const Bytes m_image = Image(32768, {{0x7FF0, kSignature}});
+    const Chosen m_some = RandomChosen(5);
+    SaveFileSnapshot m_loaded, m_found;
+    SaveData m_onDisk = SaveFormat::Distinct(9);
+};
+
+TEST_F(FieldStoreTest, OnlyTheChosenFieldsAreWrittenAndReadBack)
+{
+    const Chosen kChosen[] = {Chosen(), Chosen().set(0), Chosen().set(13), Chosen().set(100), Chosen().set(),
+                              RandomChosen(1), RandomChosen(2)};
+    const Bytes shortFile = Image(1000, {{0x70, kSignature}}, 3); // grows only for a field past its end
+    for (const Chosen& chosen : kChosen) {
+        SCOPED_TRACE(chosen.to_string());
+        for (const auto& [image, base] : {std::pair{m_image, 0}, std::pair{shortFile, 128}}) {
+            const std::string path = Write("a.srm", image);
+            ASSERT_EQ(Store(path, chosen, StoreCheck::None), R::Stored);
+            EXPECT_EQ(SaveFormat::ReadFile(path), SaveFormat::Encode(image, base, m_record, chosen));
+            DescribeFile(path, base);
+        }
+        // The record's values in the chosen fields, another's elsewhere.
+        auto values = SaveFormat::Values(m_record), other = SaveFormat::Values(SaveFormat::Distinct(1));
+        for (std::size_t i = 0; i < chosen.size(); ++i)
+            values[i] = chosen[i] ? values[i] : other[i];
+        EXPECT_EQ(DifferingFields(SaveFormat::Record(other), SaveFormat::Record(values)), chosen);
+    }
+    EXPECT_TRUE(m_messages.empty());
+
+    // Read-backs: 1 the compression check, 2 the detection, then the fields.
+    const std::string path = Write("a.srm", m_image);
+    const SaveData onDisk = m_onDisk;
+    CSaveFile::CorruptNthRead(3, 1);
+    EXPECT_EQ(Store(path, Chosen().set(100), StoreCheck::None), R::Failed);
+    const std::string reason = "the file did not read back what was written";
+    EXPECT_EQ(m_messages, std::vector{Cannot(TransferDirection::Store, path, reason)});
+    EXPECT_EQ(m_onDisk, onDisk);
+}
+
+// What each check makes of the file it meets, which holds its save at the
+// other placement when it changed.
+enum class Meets { Loaded, Rewritten, RenamedOver, OtherPath, Unsigned };
+struct CheckCase
+{
+    Meets meets;
+    StoreCheck check;
+    R result;
+};
+constexpr auto kUnchanged = StoreCheck::Unchanged, kSameSave = StoreCheck::SameSave, kNone = StoreCheck::None;
+const CheckCase kCheckCases[] = {
+    {Meets::Loaded, kUnchanged, R::Stored},             {Meets::Loaded, kSameSave, R::Stored},
+    {Meets::Rewritten, kUnchanged, R::ChangedOnDisk},   {Meets::Rewritten, kSameSave, R::Stored},
+    {Meets::RenamedOver, kUnchanged, R::ChangedOnDisk}, {Meets::RenamedOver, kSameSave, R::Stored},
+    {Meets::RenamedOver, kNone, R::Stored},             {Meets::OtherPath, kUnchanged, R::OtherFile},
+    {Meets::OtherPath, kSameSave, R::OtherFile},        {Meets::OtherPath, kNone, R::Stored},
+    {Meets::Unsigned, kUnchanged, R::Failed},           {Meets::Unsigned, kSameSave, R::Failed},
+};
+
+TEST_F(FieldStoreTest, EachCheckRefusesOrMergesIntoTheFileItMeets)
+{
+    for (const CheckCase& test : kCheckCases) {
+        SCOPED_TRACE(std::to_string(&test - kCheckCases));
+        const std::string loaded = Write("a.srm", m_image);
+        SaveData data;
+        ASSERT_TRUE(LoadSaveData(loaded, data, m_loaded));
+        const Bytes now = test.meets == Meets::Loaded     ? m_image
+                          : test.meets == Meets::Unsigned ? Image(32768, {}, 4)
+                                                          : Image(8192, {{0x70, kSignature}}, 4);
+        const std::string path = test.meets == Meets::OtherPath ? Write("other.srm", now) : loaded;
+        if (test.meets == Meets::Rewritten || test.meets == Meets::Unsigned)
+            Write("a.srm", now);
+        if (test.meets == Meets::RenamedOver)
+            std::filesystem::rename(SaveFormat::Native(Write("new.srm", now)), SaveFormat::Native(path));
+        const int base = test.meets == Meets::Loaded ? 0 : 128;
+        const SaveData onDisk = m_onDisk;
+
+        EXPECT_EQ(Store(path, m_some, test.check), test.result);
+        EXPECT_EQ(SaveFormat::ReadFile(path),
+                  test.result == R::Stored ? SaveFormat::Encode(now, base, m_record, m_some) : now);
+        EXPECT_TRUE(path == loaded || SaveFormat::ReadFile(loaded) == m_image) << "only the file named is written";
+        if (test.result == R::Failed) {
+            EXPECT_EQ(m_messages, std::vector<std::string>{kInvalid});
+            EXPECT_EQ(m_onDisk, onDisk);
+        } else {
+            EXPECT_TRUE(m_messages.empty());
+            DescribeFile(path, base);
+        }
+        m_messages.clear();
+    }
+}
+
+TEST_F(FieldStoreTest, PeekReportsNothingAndLeavesTheRecordOnFailure)
+{
+    const std::string good = Write("good.srm", m_image), missing = PathOf("missing.srm");
+    const std::string packed = Write("packed.srm", Image(32768, {{0, SaveFormat::kRzipHeader}, {0x7FF0, kSignature}}));
+    const std::string unsigned_ = Write("unsigned.srm", Image(32768, {}));
+    constexpr auto kLoad = TransferDirection::Load;
+    const std::pair<std::string, std::string> kFailures[] = {
+        {missing, Cannot(kLoad, missing, ExpectedReason(SystemError::NotFound))},
+        {packed, CompressedFileMessage(packed)},
+        {unsigned_, kInvalid},
+        {good, Cannot(kLoad, good, "the file changed while it was read")}, // read 1 is the first look at it
+    };
+    for (const auto& [path, message] : kFailures) {
+        if (path == good)
+            CSaveFile::CorruptNthRead(1, 0);
+        SaveData data = m_record;
+        std::string failure;
+        EXPECT_FALSE(PeekSaveData(path, data, m_found, failure));
+        EXPECT_EQ(failure, message);
+        EXPECT_EQ(data, m_record);
+        EXPECT_TRUE(m_found.path.empty());
+    }
+    SaveData data;
+    std::string failure;
+    {
+        CSaveFile holder; // another editor, which a peek does not wait for (Windows keeps it out)
+#ifndef _WIN32
+        holder.Open(good, CSaveFile::Access::ReadWrite);
+#endif
+        ASSERT_TRUE(PeekSaveData(good, data, m_found, failure)) << failure;
+    }
+    EXPECT_EQ(data, SaveFormat::Decode(m_image, 0));
+    EXPECT_EQ(m_found.contents.bytes, m_image);
+    CSaveFile peeker; // nor keeps anyone out
+    peeker.Open(good, CSaveFile::Access::SharedRead);
+    EXPECT_TRUE(AnotherCanOpen(good));
+    EXPECT_TRUE(m_messages.empty());
+}
+}
