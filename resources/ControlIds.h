@@ -38,4 +38,6 @@ enum ControlId : int
     IDC_PRIEST = 1033,
     IDC_WIZARD = 1034,
     IDC_MAP = 1035,
+    IDC_NOTICE = 1036,
+    IDC_RELOAD = 1037,
 };

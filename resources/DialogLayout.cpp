@@ -14,7 +14,7 @@ constexpr const char* kLevels[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9", 
 
 namespace DialogLayout {
 
-const std::array<DialogControl, 57> Controls = {{
+const std::array<DialogControl, 59> Controls = {{
     {S, K::Label, 7, 7, 27, 8, "SRM file:", {}},
     {IDC_PATH, K::Edit, 7, 17, 145, 14, "", {}},
     {IDC_BROWSE, K::Button, 155, 17, 35, 14, "Browse", {}},
@@ -72,6 +72,8 @@ const std::array<DialogControl, 57> Controls = {{
     {S, K::Label, 55, 37, 14, 8, "Map:", {}},
     {IDC_MAP, K::MapView, 55, 50, 120, 115, "", {}},
     {IDC_LEVEL, K::DropDownList, 7, 150, 40, 125, "", kLevels},
+    {IDC_NOTICE, K::Notice, 181, 50, 103, 96, "", {}},
+    {IDC_RELOAD, K::Button, 181, 151, 40, 14, "Reload", {}},
 }};
 
 const std::array<const char*, 4> TabLabels = {"Player 1", "Player 2", "Player 3", "Player 4"};

@@ -17,6 +17,7 @@ enum class ControlKind
     SkillPicker,  // CSkillComboBox
     TabControl,   // tabs "Player 1" to "Player 4", no tab stop
     MapView,      // CLevelMapView, no tab stop
+    Notice,       // text that wraps, set while the window is open; no tab stop
 };
 
 struct DialogControl
@@ -35,7 +36,7 @@ inline constexpr int kWidth = 291;
 inline constexpr int kHeight = 365;
 inline constexpr int kNoId = -1;
 
-extern const std::array<DialogControl, 57> Controls;
+extern const std::array<DialogControl, 59> Controls;
 extern const std::array<const char*, 4> TabLabels;
 
 } // namespace DialogLayout

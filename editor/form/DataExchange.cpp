@@ -24,8 +24,9 @@ void SetTextIfDifferent(QLineEdit* edit, const QString& text)
 
 const QString CDataExchange::kNotANumberMessage = QStringLiteral("正の整数を入力してください。");
 
-CDataExchange::CDataExchange(const DialogControls& controls, CUserPrompts& prompts, bool bSaveAndValidate)
-    : m_bSaveAndValidate(bSaveAndValidate), m_controls(controls), m_prompts(prompts)
+CDataExchange::CDataExchange(const DialogControls& controls, CUserPrompts& prompts, bool bSaveAndValidate,
+                             Failures failures)
+    : m_bSaveAndValidate(bSaveAndValidate), m_controls(controls), m_prompts(prompts), m_failures(failures)
 {
 }
 
@@ -36,6 +37,8 @@ QWidget* CDataExchange::Control(int nId) const
 
 void CDataExchange::Fail(int nId, const QString& message)
 {
+    if (m_failures == Failures::Quiet)
+        throw CExchangeStopped();
     QWidget* control = Control(nId);
     m_prompts.ShowWarning(control->window(), message);
     control->setFocus(Qt::OtherFocusReason);

@@ -33,7 +33,11 @@ public:
 class CDataExchange
 {
 public:
-    CDataExchange(const DialogControls& controls, CUserPrompts& prompts, bool bSaveAndValidate);
+    // Quiet: a read that stops tells no one and leaves the focus alone, for
+    // a look at the form that the user did not ask for.
+    enum class Failures { Told, Quiet };
+    CDataExchange(const DialogControls& controls, CUserPrompts& prompts, bool bSaveAndValidate,
+                  Failures failures = Failures::Told);
 
     const bool m_bSaveAndValidate; // true: controls to values
 
@@ -55,4 +59,5 @@ private:
 
     const DialogControls& m_controls;
     CUserPrompts& m_prompts;
+    Failures m_failures;
 };

@@ -150,6 +150,11 @@ QWidget* CDialogBuilder::CreateControl(const DialogControl& control, QDialog& di
         widget = new QLabel(QString::fromUtf8(control.text), &dialog);
         static_cast<QLabel*>(widget)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         break;
+    case ControlKind::Notice:
+        widget = new QLabel(&dialog);
+        static_cast<QLabel*>(widget)->setWordWrap(true);
+        static_cast<QLabel*>(widget)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        break;
     case ControlKind::Edit:
         widget = new QLineEdit(&dialog);
         break;

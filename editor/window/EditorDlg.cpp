@@ -4,14 +4,16 @@
 #include "editor/widgets/LevelMapTable.h"
 #include "editor/widgets/LevelMapView.h"
 #include "editor/widgets/SkillComboBox.h"
+#include "editor/window/ChampionTabs.h"
 #include "editor/window/DialogBuilder.h"
 #include "editor/window/DialogKeys.h"
+#include "editor/window/EditMarks.h"
 #include "editor/window/MessageBoxPrompts.h"
 #include "resources/ControlIds.h"
 #include "resources/DialogLayout.h"
 
 #include <QComboBox>
-#include <QMouseEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
@@ -62,6 +64,21 @@ CEditorDlg::CEditorDlg(CUserPrompts& prompts, QWidget* parent)
     m_pLevelList = static_cast<QComboBox*>(GetDlgItem(IDC_LEVEL));
     for (std::size_t i = 0; i < kPickerIds.size(); ++i)
         m_pickers[i] = static_cast<CSkillComboBox*>(GetDlgItem(kPickerIds[i]));
+    m_pNotices = std::make_unique<CFileNotices>(static_cast<QLabel*>(GetDlgItem(IDC_NOTICE)),
+                                                static_cast<QPushButton*>(GetDlgItem(IDC_RELOAD)));
+    m_pMarks = new CEditMarks(m_controls, m_session.Baseline(), this);
+    m_pTabs = new CChampionTabs(m_pTabCtrl,
+                                {[this] {
+                                     int result = 0;
+                                     OnTabChanging(result);
+                                     return result == 0;
+                                 },
+                                 [this] {
+                                     int result = 0;
+                                     OnTabChanged(result);
+                                 },
+                                 [this] { return m_nFormTab; }, [this] { return m_bExchanging; }},
+                                this);
 
     OnInitDialog();
     ConnectCommands();
@@ -93,11 +110,20 @@ void CEditorDlg::PreparePickers()
 }
 
 // Every command handler is dropped while an exchange is running, so that a
-// change the exchange itself makes never starts a command.
+// change the exchange itself makes never starts a command. A change of the
+// file that arrives while a command runs (its question is open, say) is
+// looked at once the command is over.
 template <typename Handler> void CEditorDlg::Route(Handler handler)
 {
-    if (!m_bExchanging)
+    if (m_bExchanging || m_bInCommand)
+        return;
+    {
+        const QScopedValueRollback inCommand(m_bInCommand, true);
         handler();
+    }
+    m_pMarks->Refresh(m_nFormTab);
+    if (std::exchange(m_bFileCheckPending, false))
+        CheckFile();
 }
 
 void CEditorDlg::ConnectCommands()
@@ -107,81 +133,21 @@ void CEditorDlg::ConnectCommands()
     connect(button(IDC_LOAD), &QPushButton::clicked, this, [this] { Route([this] { OnLoad(); }); });
     connect(button(IDC_SAVE), &QPushButton::clicked, this, [this] { Route([this] { OnSave(); }); });
     connect(m_pTabCtrl, &QTabWidget::currentChanged, this,
-            [this](int index) { Route([this, index] { OnCurrentTabChanged(index); }); });
+            [this](int index) { Route([this, index] { m_pTabs->OnCurrentChanged(index); }); });
     connect(m_pLevelList, &QComboBox::currentIndexChanged, this, [this] { Route([this] { OnLevelChanged(); }); });
     connect(m_pMapView, &CLevelMapView::cellClicked, this, [this] { Route([this] { OnMapCellClicked(); }); },
             Qt::DirectConnection);
+    connect(button(IDC_RELOAD), &QPushButton::clicked, this, [this] { Route([this] { OnReload(); }); });
+    connect(&m_session.Watch(), &CFileWatch::changed, this, &CEditorDlg::OnFileChanged);
 }
 
 void CEditorDlg::WatchKeys()
 {
-    auto* keys = new CDialogKeys({[this] { OnOK(); }, [this] { OnCancel(); }, [this](int step) { StepTab(step); }},
-                                 this);
+    auto* keys = new CDialogKeys(
+        {[this] { OnOK(); }, [this] { OnCancel(); }, [this](int step) { m_pTabs->Step(step); }}, this);
     for (const auto& [id, control] : m_controls)
         keys->Watch(control);
     keys->Watch(m_pTabCtrl->tabBar());
-    m_pTabCtrl->tabBar()->installEventFilter(this);
-}
-
-// Tabs change only by a left click or a key, and only when the champion
-// being left reads back.
-bool CEditorDlg::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_pTabCtrl->tabBar()) {
-        if (event->type() == QEvent::Wheel)
-            return true;
-        if (event->type() == QEvent::MouseButtonPress)
-            return HandleTabBarPress(static_cast<QMouseEvent*>(event));
-        if (event->type() == QEvent::MouseButtonRelease)
-            m_bLeaveApproved = false; // an approval holds for its own press only
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-bool CEditorDlg::HandleTabBarPress(const QMouseEvent* event)
-{
-    // Only a left press changes the tab; any other button leaves the tab,
-    // and the fields, alone.
-    if (event->button() != Qt::LeftButton)
-        return false;
-    const int target = m_pTabCtrl->tabBar()->tabAt(event->position().toPoint());
-    if (target < 0 || target == m_pTabCtrl->currentIndex() || m_bExchanging)
-        return false;
-    return !ApproveLeavingTab(); // swallowing the press keeps the tab
-}
-
-// The next or previous champion, through the same check as a click; a
-// refusal keeps the tab, and the bad field has the focus.
-void CEditorDlg::StepTab(int step)
-{
-    if (m_bExchanging || !ApproveLeavingTab())
-        return;
-    const int count = m_pTabCtrl->count();
-    m_pTabCtrl->setCurrentIndex((m_pTabCtrl->currentIndex() + step + count) % count);
-}
-
-bool CEditorDlg::ApproveLeavingTab()
-{
-    int result = 0;
-    OnTabChanging(result);
-    m_bLeaveApproved = result == 0;
-    return m_bLeaveApproved;
-}
-
-void CEditorDlg::OnCurrentTabChanged(int index)
-{
-    if (index == m_nFormTab)
-        return;
-    // A change that came neither through a click nor a key still reads
-    // back the champion being left first.
-    if (!m_bLeaveApproved && !ApproveLeavingTab()) {
-        const QSignalBlocker blocker(m_pTabCtrl);
-        m_pTabCtrl->setCurrentIndex(m_nFormTab);
-        return;
-    }
-    m_bLeaveApproved = false;
-    int result = 0;
-    OnTabChanged(result);
 }
 
 void CEditorDlg::showEvent(QShowEvent* event)
@@ -287,8 +253,18 @@ void CEditorDlg::OnLoad()
 
 void CEditorDlg::LoadFile()
 {
-    if (m_session.Load(m_strPath, m_saveData))
-        ShowLoadedFile();
+    if (!m_session.Load(m_strPath, m_saveData))
+        return;
+    m_pNotices->Clear();
+    ShowLoadedFile();
+}
+
+void CEditorDlg::OnReload()
+{
+    if (!m_session.Reload(m_saveData))
+        return;
+    m_pNotices->ShowReloaded(m_session.LoadedPath());
+    ShowLoadedFile();
 }
 
 void CEditorDlg::ShowLoadedFile()
@@ -305,8 +281,57 @@ void CEditorDlg::OnSave()
     if (!UpdateData(true))
         return;
     TransferChampion(CurrentTab(), false);
-    if (m_session.Store(m_strPath, m_saveData) == CSaveSession::StoreOutcome::Reloaded)
+    switch (m_session.Store(m_strPath, m_saveData)) {
+    case CSaveSession::StoreOutcome::Stored:
+        m_pNotices->ShowSaved(m_strPath, m_session.WrittenFieldCount());
+        break;
+    case CSaveSession::StoreOutcome::Reloaded:
+        m_pNotices->ShowReloaded(m_strPath);
+        break;
+    case CSaveSession::StoreOutcome::NotStored:
+        return;
+    }
+    // The file's values now, the game's newer ones included.
+    ShowLoadedFile();
+}
+
+void CEditorDlg::OnFileChanged()
+{
+    if (m_bInCommand || m_bExchanging) {
+        m_bFileCheckPending = true;
+        return;
+    }
+    CheckFile();
+}
+
+// What the form holds goes into the record first, so the session can tell
+// edits from values nobody touched. A field that does not read (the user is
+// typing) leaves everything as it is: the next change, or Save's own check,
+// catches up.
+void CEditorDlg::CheckFile()
+{
+    if (!ReadFormQuietly())
+        return;
+    const CSaveSession::FileChange change = m_session.CheckFile(m_saveData);
+    if (change == CSaveSession::FileChange::None)
+        return;
+    m_pNotices->ShowChange(change, m_session.LoadedPath(), m_session.OverwrittenFieldCount());
+    if (change == CSaveSession::FileChange::Reloaded || change == CSaveSession::FileChange::Overwritten)
         ShowLoadedFile();
+    m_pMarks->Refresh(m_nFormTab);
+}
+
+bool CEditorDlg::ReadFormQuietly()
+{
+    const QScopedValueRollback exchanging(m_bExchanging, true);
+    CDataExchange dx(m_controls, m_prompts, true, CDataExchange::Failures::Quiet);
+    try {
+        DoDataExchange(dx);
+    } catch (const std::exception&) {
+        return false;
+    }
+    TransferChampion(m_nFormTab, false);
+    return true;
 }
 
 void CEditorDlg::OnTabChanging(int& result)

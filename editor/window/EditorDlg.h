@@ -6,17 +6,20 @@
 #include <QString>
 
 #include <array>
+#include <memory>
 
 #include "editor/form/ChampionForm.h"
 #include "editor/form/DataExchange.h"
 #include "editor/form/SaveSession.h"
+#include "editor/window/FileNotices.h"
 #include "savedata/SaveData.h"
 
+class CChampionTabs;
+class CEditMarks;
 class CLevelMapView;
 class CSkillComboBox;
 class CUserPrompts;
 class QComboBox;
-class QMouseEvent;
 class QTabWidget;
 
 // The editor window: the party's fields and map at the top, one champion
@@ -49,12 +52,13 @@ public:
     void OnTabChanged(int& result);
     void OnLevelChanged();
     void OnMapCellClicked();
+    void OnReload();
+    void OnFileChanged(); // the loaded file may have changed on disk
     void OnOK();
     void OnCancel();
 
 protected:
     virtual void DoDataExchange(CDataExchange& dx);
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -65,10 +69,8 @@ private:
     void ShowLevel();
     void LoadFile();
     void ShowLoadedFile();
-    bool HandleTabBarPress(const QMouseEvent* event);
-    void StepTab(int step);
-    bool ApproveLeavingTab();
-    void OnCurrentTabChanged(int index);
+    bool ReadFormQuietly();
+    void CheckFile();
     template <typename Handler> void Route(Handler handler);
 
     CUserPrompts& m_prompts;
@@ -89,8 +91,13 @@ private:
     QComboBox* m_pLevelList = nullptr;
     std::array<CSkillComboBox*, 4> m_pickers{};
 
+    CEditMarks* m_pMarks = nullptr;
+    CChampionTabs* m_pTabs = nullptr;
+    std::unique_ptr<CFileNotices> m_pNotices;
+
     bool m_bExchanging = false;   // control signals during an exchange start nothing
-    bool m_bLeaveApproved = false; // the tab being left was already read back
+    bool m_bInCommand = false;    // a file change waits until the command ends
+    bool m_bFileCheckPending = false;
     bool m_bCentred = false;
     int m_nFormTab = 0;           // whose values m_champion holds
 };

@@ -1,0 +1,170 @@
+// The real window, offscreen, with the real file watch, beside simulated
+// emulators that each write the save their own way. Whatever they do,
+// nothing is lost: the game's newer values stay wherever the user edited
+// nothing, and the user's edit is in the file or the window says that it
+// was overwritten.
+#include "editor/window/EditMarks.h"
+#include "support/EditorFixture.h"
+
+#include <QLabel>
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+namespace
+{
+namespace fs = std::filesystem;
+constexpr int kHp1 = 1060, kFood1 = 1074; // champion 1's HP and food, words
+constexpr int kNoticeWaitMs = 3000;
+
+// One way an emulator writes the save.
+struct Writer
+{
+    const char* name;
+    void (*write)(const QString& path, const Bytes& image);
+    friend void PrintTo(const Writer& writer, std::ostream* out) { *out << writer.name; }
+};
+
+// Truncates the file and writes it anew, as most emulators do.
+void TruncateAndWrite(const QString& path, const Bytes& image)
+{
+    WriteAll(path, image);
+}
+
+// Writes a new file beside it and renames it over the old one.
+void WriteAndRename(const QString& path, const Bytes& image)
+{
+    const QString temporary = path + QStringLiteral(".tmp");
+    WriteAll(temporary, image);
+    fs::rename(SaveFormat::Native(temporary.toStdString()), SaveFormat::Native(path.toStdString()));
+}
+
+Bytes WithWords(Bytes image, std::initializer_list<std::pair<int, int>> words)
+{
+    for (const auto& [position, value] : words) {
+        image.at(static_cast<std::size_t>(position)) = static_cast<unsigned char>(value);
+        image.at(static_cast<std::size_t>(position) + 1) = static_cast<unsigned char>(value >> 8);
+    }
+    return image;
+}
+
+int WordAt(const Bytes& image, int position)
+{
+    return image.at(static_cast<std::size_t>(position)) + 256 * image.at(static_cast<std::size_t>(position) + 1);
+}
+
+class EmulatorTest : public EditorFixture, public ::testing::WithParamInterface<Writer>
+{
+protected:
+    QString Notice() const { return qobject_cast<QLabel*>(Control(IDC_NOTICE))->text(); }
+    bool WaitForNotice(const QString& words)
+    {
+        return QTest::qWaitFor([&] { return Notice().contains(words); }, kNoticeWaitMs);
+    }
+    bool IsMarked(int id) const { return Control(id)->accessibleDescription() == CEditMarks::kEditedDescription; }
+    void GameWrites(const Bytes& image) { GetParam().write(m_savePath, image); }
+};
+
+TEST_P(EmulatorTest, TheGameSavesBeforeAndAfterAnEdit)
+{
+    LoadDemo();
+    const Bytes demo = ReadAll(m_savePath);
+    GameWrites(WithWords(demo, {{kFood1, 4660}}));
+    ASSERT_TRUE(WaitForNotice(QStringLiteral("values reloaded"))) << Notice().toStdString();
+    EXPECT_EQ(Text(IDC_FOOD), QStringLiteral("4660"));
+
+    Type(IDC_HP_CUR, QStringLiteral("99"));
+    EXPECT_TRUE(IsMarked(IDC_HP_CUR));
+    EXPECT_FALSE(IsMarked(IDC_HP_MAX));
+    const Bytes newer = WithWords(demo, {{kFood1, 4000}, {kHp1, 90}});
+    GameWrites(newer);
+    ASSERT_TRUE(WaitForNotice(QStringLiteral("Save applies"))) << Notice().toStdString();
+    EXPECT_TRUE(Control(IDC_RELOAD)->isVisible());
+    EXPECT_EQ(Text(IDC_HP_CUR), QStringLiteral("99"));
+
+    m_prompts.answers = {QStringLiteral("Apply my edits")};
+    Click(IDC_SAVE);
+    ASSERT_EQ(m_prompts.questions.size(), 1) << "the same save, never another file";
+    EXPECT_TRUE(m_prompts.questions[0].contains(QStringLiteral("Player 1 HP: game 90, yours 99")));
+    EXPECT_EQ(ReadAll(m_savePath), WithWords(newer, {{kHp1, 99}}));
+    EXPECT_TRUE(Notice().startsWith(QStringLiteral("Saved demo.srm at "))) << Notice().toStdString();
+    EXPECT_TRUE(Notice().endsWith(QStringLiteral(": 1 field written.")));
+    EXPECT_EQ(Text(IDC_FOOD), QStringLiteral("4000"));
+    EXPECT_FALSE(IsMarked(IDC_HP_CUR));
+    EXPECT_FALSE(Control(IDC_RELOAD)->isVisible());
+}
+
+TEST_P(EmulatorTest, AWriteBackOfTheOldCopyIsToldAndSaveWritesTheEditAgain)
+{
+    LoadDemo();
+    const Bytes demo = ReadAll(m_savePath);
+    Type(IDC_HP_CUR, QStringLiteral("99"));
+    Click(IDC_SAVE);
+    ASSERT_EQ(WordAt(ReadAll(m_savePath), kHp1), 99);
+    QTest::qWait(2 * CFileWatch::kSettleMs); // the Save's own echo tells nothing
+    EXPECT_TRUE(Notice().startsWith(QStringLiteral("Saved"))) << Notice().toStdString();
+
+    const Bytes memory = WithWords(demo, {{kFood1, 4100}}); // the emulator's: old HP, newer food
+    GameWrites(memory);
+    ASSERT_TRUE(WaitForNotice(QStringLiteral("overwritten"))) << Notice().toStdString();
+    EXPECT_TRUE(Notice().contains(QStringLiteral("1 field")));
+    EXPECT_EQ(std::pair(Text(IDC_HP_CUR), Text(IDC_FOOD)), std::pair(QStringLiteral("99"), QStringLiteral("4100")));
+    EXPECT_TRUE(IsMarked(IDC_HP_CUR));
+    Click(IDC_SAVE);
+    EXPECT_TRUE(m_prompts.questions.isEmpty());
+    EXPECT_EQ(ReadAll(m_savePath), WithWords(memory, {{kHp1, 99}}));
+}
+
+TEST_P(EmulatorTest, TheSameBytesRewrittenAgainAndAgainAreTold)
+{
+    LoadDemo();
+    const Bytes demo = ReadAll(m_savePath);
+    for (int write = 1; write <= 3 && !Notice().contains(QStringLiteral("rewriting")); ++write) {
+        GameWrites(demo);
+        const fs::path file = SaveFormat::Native(m_savePath.toStdString());
+        fs::last_write_time(file, fs::last_write_time(file) + std::chrono::seconds(write)); // a coarse clock
+        QTest::qWait(2 * CFileWatch::kSettleMs);
+    }
+    EXPECT_TRUE(WaitForNotice(QStringLiteral("rewriting"))) << Notice().toStdString();
+    EXPECT_EQ(ReadAll(m_savePath), demo);
+}
+
+INSTANTIATE_TEST_SUITE_P(Writers, EmulatorTest,
+                         ::testing::Values(Writer{"TruncateAndWrite", TruncateAndWrite},
+                                           Writer{"WriteAndRename", WriteAndRename}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// An emulator that writes its memory every 100 ms while the user edits and
+// saves: the food it counts up, and the HP it had at the start.
+using BusyEmulatorTest = EditorFixture;
+TEST_F(BusyEmulatorTest, AWriterEvery100msLosesNothing)
+{
+    LoadDemo();
+    const Bytes demo = ReadAll(m_savePath);
+    std::atomic<bool> running = true;
+    std::atomic<int> lastFood = 0;
+    std::thread emulator([&] {
+        for (int food = 5000; running; food += 7) {
+            WriteAndRename(m_savePath, WithWords(demo, {{kFood1, food}}));
+            lastFood = food;
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+    });
+    Type(IDC_HP_CUR, QStringLiteral("99"));
+    m_prompts.answers = {QStringLiteral("Apply my edits")};
+    Click(IDC_SAVE);
+    QTest::qWait(500);
+    running = false;
+    emulator.join();
+    QTest::qWait(3 * CFileWatch::kSettleMs);
+
+    const Bytes last = ReadAll(m_savePath);
+    EXPECT_EQ(WordAt(last, kFood1), lastFood.load()) << "the game's newest value stays";
+    const auto* notice = qobject_cast<QLabel*>(Control(IDC_NOTICE));
+    EXPECT_TRUE(WordAt(last, kHp1) == 99 || notice->text().contains(QStringLiteral("overwritten")))
+        << notice->text().toStdString();
+    EXPECT_EQ(Text(IDC_HP_CUR), QStringLiteral("99"));
+}
+}
