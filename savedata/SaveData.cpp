@@ -268,13 +268,6 @@ bool StoreSaveData(const std::string& path, const SaveData& data)
     return TransferSaveData(path, copy, TransferDirection::Store);
 }
 
-GuardedStoreResult StoreSaveDataIfUnchanged(const std::string& path, const SaveData& data,
-                                            const SaveFileSnapshot& expected, SaveFileSnapshot& found)
-{
-    SaveData copy = data;
-    return Transfer(path, copy, TransferDirection::Store, {.expected = &expected, .found = &found});
-}
-
 FieldSet DifferingFields(const SaveData& a, const SaveData& b)
 {
     std::array<std::int32_t, kSaveFieldCount> values{};

@@ -26,7 +26,8 @@ bool TransferSaveData(const std::string& path, SaveData& data, TransferDirection
 
 // Beside a running emulator, which rewrites the whole file at any time: a
 // load that remembers the file it read, and a store that writes only into
-// that file and only while it still holds what was remembered.
+// that file and only while it still holds what was remembered (or, once
+// the user agreed, merges into what it holds now).
 enum class GuardedStoreResult
 {
     Stored,        // written
@@ -35,11 +36,6 @@ enum class GuardedStoreResult
     Failed,        // reported through the message handler; nothing more to do
 };
 bool LoadSaveData(const std::string& path, SaveData& data, SaveFileSnapshot& loaded);
-// Unless it failed, found describes the file as the call left it: after a
-// store, what to expect next time; after a refusal, passed back as expected,
-// it lets the store go ahead once the user has agreed.
-GuardedStoreResult StoreSaveDataIfUnchanged(const std::string& path, const SaveData& data,
-                                            const SaveFileSnapshot& expected, SaveFileSnapshot& found);
 
 // Which of the 101 fields a store writes, in record order: the five party
 // values, then each champion's 24 in member order (the order of the file).
@@ -58,7 +54,9 @@ enum class StoreCheck
 };
 // Writes the given fields of data, and no other byte, into the file at
 // path, then reads them back; an empty set writes nothing. Unless it
-// failed: found describes the file as the call left it, and onDisk holds
+// failed: found describes the file as the call left it (after a refusal,
+// passed back as expected, it lets the store go ahead once the user has
+// agreed), and onDisk holds
 // all 101 values the file holds then, so fields not written show the file's
 // own, perhaps newer, values (after a refusal, the values it holds now, for
 // telling the user what changed). Failures go through the message handler.

@@ -93,21 +93,26 @@ TEST_F(SaveFileTest, StoreWritesLowBitsAtThePlacementOfTheFileNamedNow)
 // the file is too large to keep whole.
 TEST_F(SaveFileTest, GuardedStoreWritesOnlyIntoTheUnchangedLoadedFile)
 {
+    const auto StoreUnchanged = [](const std::string& path, const SaveData& data, const SaveFileSnapshot& expected,
+                                   SaveFileSnapshot& found) {
+        SaveData onDisk;
+        return StoreSaveDataFields(path, data, FieldSet().set(), expected, StoreCheck::Unchanged, found, onDisk);
+    };
     Bytes image = Image(kMaxKeptFileBytes + 70000, {{0x7FF0, kSignature}});
     const std::string path = Write("large.srm", image), link = PathOf("link.srm");
     const SaveData first = SaveFormat::Distinct(1), second = SaveFormat::Distinct(2);
     SaveData data;
     SaveFileSnapshot loaded, stored, restored, found, linked;
     ASSERT_TRUE(LoadSaveData(path, data, loaded));
-    ASSERT_EQ(StoreSaveDataIfUnchanged(path, first, loaded, stored), GuardedStoreResult::Stored);
+    ASSERT_EQ(StoreUnchanged(path, first, loaded, stored), GuardedStoreResult::Stored);
     image = SaveFormat::Encode(image, 0, first);
-    EXPECT_EQ(StoreSaveDataIfUnchanged(Write("copy.srm", image), second, stored, found), GuardedStoreResult::OtherFile);
+    EXPECT_EQ(StoreUnchanged(Write("copy.srm", image), second, stored, found), GuardedStoreResult::OtherFile);
     // The same file spelt otherwise, or behind a link, is no other file.
-    ASSERT_EQ(StoreSaveDataIfUnchanged(PathOf("./large.srm"), first, stored, restored), GuardedStoreResult::Stored);
+    ASSERT_EQ(StoreUnchanged(PathOf("./large.srm"), first, stored, restored), GuardedStoreResult::Stored);
     std::error_code noLinks; // as under Wine
     std::filesystem::create_symlink(SaveFormat::Native(path), SaveFormat::Native(link), noLinks);
     if (!noLinks) {
-        ASSERT_EQ(StoreSaveDataIfUnchanged(link, first, restored, linked), GuardedStoreResult::Stored);
+        ASSERT_EQ(StoreUnchanged(link, first, restored, linked), GuardedStoreResult::Stored);
     }
     EXPECT_EQ(SaveFormat::ReadFile(path), image);
 
@@ -117,16 +122,16 @@ TEST_F(SaveFileTest, GuardedStoreWritesOnlyIntoTheUnchangedLoadedFile)
     std::filesystem::rename(SaveFormat::Native(Write("new.srm", image)), SaveFormat::Native(path));
     std::filesystem::create_directory(SaveFormat::Native(PathOf("sub")));
     for (const std::string& spelt : {path, PathOf("sub/../large.srm"), PathOf("") + "/large.srm"})
-        EXPECT_EQ(StoreSaveDataIfUnchanged(spelt, second, restored, found), GuardedStoreResult::ChangedOnDisk);
+        EXPECT_EQ(StoreUnchanged(spelt, second, restored, found), GuardedStoreResult::ChangedOnDisk);
     EXPECT_EQ(SaveFormat::ReadFile(path), image);
     // Once the user agrees, what the refusal found lets the store go ahead.
-    EXPECT_EQ(StoreSaveDataIfUnchanged(path, second, found, stored), GuardedStoreResult::Stored);
+    EXPECT_EQ(StoreUnchanged(path, second, found, stored), GuardedStoreResult::Stored);
     EXPECT_EQ(SaveFormat::ReadFile(path), SaveFormat::Encode(image, 0, second));
     // Links are not resolved: a file renamed over the link itself is still
     // the save loaded through it.
     if (!noLinks) {
         std::filesystem::rename(SaveFormat::Native(Write("new.srm", image)), SaveFormat::Native(link));
-        EXPECT_EQ(StoreSaveDataIfUnchanged(link, second, linked, found), GuardedStoreResult::ChangedOnDisk);
+        EXPECT_EQ(StoreUnchanged(link, second, linked, found), GuardedStoreResult::ChangedOnDisk);
     }
     EXPECT_TRUE(m_messages.empty());
 }

@@ -142,6 +142,31 @@ inline SaveData Distinct(unsigned seed)
     return Record(values);
 }
 
+// The image with these little-endian words written at these positions.
+inline Bytes WithWords(Bytes image, std::initializer_list<std::pair<int, int>> words)
+{
+    for (const auto& [position, value] : words) {
+        image.at(static_cast<std::size_t>(position)) = static_cast<unsigned char>(value);
+        image.at(static_cast<std::size_t>(position) + 1) = static_cast<unsigned char>(value >> 8);
+    }
+    return image;
+}
+
+inline int WordAt(const Bytes& image, int position)
+{
+    return image.at(static_cast<std::size_t>(position)) + 256 * image.at(static_cast<std::size_t>(position) + 1);
+}
+
+// Positions whose bytes differ between two images of the same size.
+inline std::vector<int> ChangedPositions(const Bytes& before, const Bytes& after)
+{
+    std::vector<int> changed;
+    for (std::size_t i = 0; i < before.size(); ++i)
+        if (before[i] != after.at(i))
+            changed.push_back(static_cast<int>(i));
+    return changed;
+}
+
 // Paths are UTF-8 strings, as the library takes them.
 using Path = std::filesystem::path;
 inline Path Native(const std::string& utf8) { return std::u8string(utf8.begin(), utf8.end()); }

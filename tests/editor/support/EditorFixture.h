@@ -32,15 +32,7 @@ using Bytes = SaveFormat::Bytes;
 inline Bytes ReadAll(const QString& path) { return SaveFormat::ReadFile(path.toStdString()); }
 inline void WriteAll(const QString& path, const Bytes& bytes) { SaveFormat::WriteFile(path.toStdString(), bytes); }
 
-// Positions whose bytes differ between two images of the same size.
-inline std::vector<int> ChangedPositions(const Bytes& before, const Bytes& after)
-{
-    std::vector<int> changed;
-    for (std::size_t i = 0; i < before.size(); ++i)
-        if (before[i] != after.at(i))
-            changed.push_back(static_cast<int>(i));
-    return changed;
-}
+using SaveFormat::ChangedPositions;
 
 // The editor window on a copy of the demo save (base 0) in a scratch
 // folder, with every modal window answered by CRecordingPrompts.

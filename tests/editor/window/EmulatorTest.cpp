@@ -16,7 +16,7 @@
 namespace
 {
 namespace fs = std::filesystem;
-constexpr int kHp1 = 1060, kFood1 = 1074; // champion 1's HP and food, words
+constexpr int kHp1 = 1060, kMana1 = 1068, kFood1 = 1074; // champion 1's HP, mana and food, words
 constexpr int kNoticeWaitMs = 3000;
 
 // One way an emulator writes the save.
@@ -41,19 +41,8 @@ void WriteAndRename(const QString& path, const Bytes& image)
     fs::rename(SaveFormat::Native(temporary.toStdString()), SaveFormat::Native(path.toStdString()));
 }
 
-Bytes WithWords(Bytes image, std::initializer_list<std::pair<int, int>> words)
-{
-    for (const auto& [position, value] : words) {
-        image.at(static_cast<std::size_t>(position)) = static_cast<unsigned char>(value);
-        image.at(static_cast<std::size_t>(position) + 1) = static_cast<unsigned char>(value >> 8);
-    }
-    return image;
-}
-
-int WordAt(const Bytes& image, int position)
-{
-    return image.at(static_cast<std::size_t>(position)) + 256 * image.at(static_cast<std::size_t>(position) + 1);
-}
+using SaveFormat::WithWords;
+using SaveFormat::WordAt;
 
 class EmulatorTest : public EditorFixture, public ::testing::WithParamInterface<Writer>
 {
@@ -94,6 +83,15 @@ TEST_P(EmulatorTest, TheGameSavesBeforeAndAfterAnEdit)
     EXPECT_EQ(Text(IDC_FOOD), QStringLiteral("4000"));
     EXPECT_FALSE(IsMarked(IDC_HP_CUR));
     EXPECT_FALSE(Control(IDC_RELOAD)->isVisible());
+
+    Type(IDC_MANA_CUR, QStringLiteral("5"));
+    ClickTab(1); // the edit waits in the record, the notice's Reload drops it
+    GameWrites(WithWords(ReadAll(m_savePath), {{kFood1, 4400}}));
+    ASSERT_TRUE(WaitForNotice(QStringLiteral("Save applies"))) << Notice().toStdString();
+    Click(IDC_RELOAD);
+    ClickTab(0);
+    EXPECT_EQ(Text(IDC_MANA_CUR) + " " + Text(IDC_FOOD), QString::number(demo[kMana1]) + " 4400");
+    EXPECT_FALSE(IsMarked(IDC_MANA_CUR));
 }
 
 TEST_P(EmulatorTest, AWriteBackOfTheOldCopyIsToldAndSaveWritesTheEditAgain)
@@ -106,15 +104,16 @@ TEST_P(EmulatorTest, AWriteBackOfTheOldCopyIsToldAndSaveWritesTheEditAgain)
     QTest::qWait(2 * CFileWatch::kSettleMs); // the Save's own echo tells nothing
     EXPECT_TRUE(Notice().startsWith(QStringLiteral("Saved"))) << Notice().toStdString();
 
+    Type(IDC_MANA_CUR, QStringLiteral("5")); // an edit since the Save
     const Bytes memory = WithWords(demo, {{kFood1, 4100}}); // the emulator's: old HP, newer food
     GameWrites(memory);
     ASSERT_TRUE(WaitForNotice(QStringLiteral("overwritten"))) << Notice().toStdString();
-    EXPECT_TRUE(Notice().contains(QStringLiteral("1 field")));
-    EXPECT_EQ(std::pair(Text(IDC_HP_CUR), Text(IDC_FOOD)), std::pair(QStringLiteral("99"), QStringLiteral("4100")));
-    EXPECT_TRUE(IsMarked(IDC_HP_CUR));
+    EXPECT_TRUE(Notice().contains(QStringLiteral("undoing 1 field.")));
+    EXPECT_EQ(Text(IDC_HP_CUR) + " " + Text(IDC_MANA_CUR) + " " + Text(IDC_FOOD), QStringLiteral("99 5 4100"));
+    EXPECT_TRUE(IsMarked(IDC_HP_CUR) && IsMarked(IDC_MANA_CUR));
     Click(IDC_SAVE);
     EXPECT_TRUE(m_prompts.questions.isEmpty());
-    EXPECT_EQ(ReadAll(m_savePath), WithWords(memory, {{kHp1, 99}}));
+    EXPECT_EQ(ReadAll(m_savePath), WithWords(memory, {{kHp1, 99}, {kMana1, 5}}));
 }
 
 TEST_P(EmulatorTest, TheSameBytesRewrittenAgainAndAgainAreTold)

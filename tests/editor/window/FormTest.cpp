@@ -10,7 +10,6 @@ namespace
 const QString kNotANumber = QStringLiteral("正の整数を入力してください。");
 const QString kByteRange = QStringLiteral("0から255までの整数を入力してください。");
 const QString kWordRange = QStringLiteral("0から65535までの整数を入力してください。");
-constexpr int kHpMax2 = 1861; // low byte of champion 2's maximum HP
 
 using FormTest = EditorFixture;
 
@@ -205,24 +204,6 @@ TEST_F(FormTest, NothingIsWrittenWithoutASuccessfulLoad)
     EXPECT_EQ(m_prompts.warnings.value(1), CSaveSession::kLoadFirstMessage);
     EXPECT_TRUE(m_prompts.questions.isEmpty());
     EXPECT_EQ(ReadAll(m_savePath), before);
-}
-
-// The answers themselves the session's own tests check; here, that the
-// window shows what a Reload read.
-TEST_F(FormTest, ReloadInsteadOfSaveShowsTheNewerFile)
-{
-    LoadDemo();
-    Type(IDC_HP_CUR, QStringLiteral("99"));
-    ClickTab(1);
-    Bytes newer = ReadAll(m_savePath);
-    newer[kHpMax2] = 77;
-    WriteAll(m_savePath, newer);
-    m_prompts.answers = {QStringLiteral("Reload")};
-    Click(IDC_SAVE);
-    EXPECT_EQ(ReadAll(m_savePath), newer);
-    EXPECT_EQ(Text(IDC_HP_MAX), QStringLiteral("77"));
-    ClickTab(0);
-    EXPECT_EQ(Text(IDC_HP_CUR), QStringLiteral("85"));
 }
 
 TEST_F(FormTest, UnlistedDirectionAndLevelSurviveASave)
