@@ -16,7 +16,7 @@
 namespace
 {
 namespace fs = std::filesystem;
-constexpr int kHp1 = 1060, kMana1 = 1068, kFood1 = 1074; // champion 1's HP, mana and food, words
+constexpr int kHp1 = 1060, kMana1 = 1068, kFood1 = 1074, kFood2 = 1873; // champion 1's HP, mana, food; 2's food
 constexpr int kNoticeWaitMs = 3000;
 
 // One way an emulator writes the save.
@@ -95,9 +95,10 @@ TEST_P(EmulatorTest, TheGameSavesBeforeAndAfterAnEdit)
 
     Type(IDC_MANA_CUR, QStringLiteral("5"));
     ClickTab(1); // the edit waits in the record, the notice's Reload drops it
-    GameWrites(WithWords(ReadAll(m_savePath), {{kFood1, 4400}}));
+    GameWrites(WithWords(ReadAll(m_savePath), {{kFood1, 4400}, {kFood2, 4401}}));
     ASSERT_TRUE(WaitForNotice(QStringLiteral("Save applies"))) << Notice().toStdString();
     Click(IDC_RELOAD);
+    EXPECT_EQ(Text(IDC_FOOD), QStringLiteral("4401"));
     ClickTab(0);
     EXPECT_EQ(Text(IDC_MANA_CUR) + " " + Text(IDC_FOOD), QString::number(demo[kMana1]) + " 4400");
     EXPECT_FALSE(IsMarked(IDC_MANA_CUR));
