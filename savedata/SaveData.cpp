@@ -270,13 +270,29 @@ bool StoreSaveData(const std::string& path, const SaveData& data)
 
 FieldSet DifferingFields(const SaveData& a, const SaveData& b)
 {
-    std::array<std::int32_t, kSaveFieldCount> values{};
-    ForEachField(b, [&](std::size_t index, int, FieldWidth, std::int32_t value) { values[index] = value; });
     FieldSet differing;
     ForEachField(a, [&](std::size_t index, int, FieldWidth, std::int32_t value) {
-        differing[index] = value != values[index];
+        differing[index] = value != FieldValue(b, index);
     });
     return differing;
+}
+
+std::int32_t FieldValue(const SaveData& data, std::size_t index)
+{
+    std::int32_t found = 0;
+    ForEachField(data, [&](std::size_t i, int, FieldWidth, std::int32_t value) {
+        if (i == index)
+            found = value;
+    });
+    return found;
+}
+
+void SetFieldValue(SaveData& data, std::size_t index, std::int32_t value)
+{
+    ForEachField(data, [&](std::size_t i, int, FieldWidth, std::int32_t& field) {
+        if (i == index)
+            field = value;
+    });
 }
 
 GuardedStoreResult StoreSaveDataFields(const std::string& path, const SaveData& data, const FieldSet& fields,

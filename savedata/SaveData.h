@@ -43,6 +43,9 @@ inline constexpr std::size_t kSaveFieldCount = 101;
 using FieldSet = std::bitset<kSaveFieldCount>;
 // The fields whose values differ between two records.
 FieldSet DifferingFields(const SaveData& a, const SaveData& b);
+// One field by its index in that order.
+std::int32_t FieldValue(const SaveData& data, std::size_t index);
+void SetFieldValue(SaveData& data, std::size_t index, std::int32_t value);
 
 // How much a field store checks before it writes, all under one exclusive
 // open of the file.

@@ -1,7 +1,5 @@
 #include "editor/form/FieldTexts.h"
 
-#include "savedata/SaveFields.h"
-
 #include <array>
 
 namespace
@@ -17,25 +15,6 @@ constexpr std::array<const char*, 24> kChampionNames = {
     "Wisdom",      "Wisdom max",    "Vitality",   "Vitality max",   "Anti-magic", "Anti-magic max",
     "Anti-fire",   "Anti-fire max", "FIGHTER",    "NINJA",          "PRIEST",   "WIZARD"};
 constexpr std::array<const char*, 4> kDirectionNames = {"East", "West", "South", "North"};
-
-// SaveData or const SaveData alike.
-template <typename Data> auto& Field(Data& data, std::size_t index)
-{
-    if (index < kPartyFields.size())
-        return data.party.*kPartyFields[index].member;
-    const std::size_t rest = index - kPartyFields.size();
-    return data.champions.at(rest / kChampionFields.size()).*kChampionFields[rest % kChampionFields.size()].member;
-}
-}
-
-std::int32_t FieldValue(const SaveData& data, std::size_t index)
-{
-    return Field(data, index);
-}
-
-void SetFieldValue(SaveData& data, std::size_t index, std::int32_t value)
-{
-    Field(data, index) = value;
 }
 
 QString FieldName(std::size_t index)

@@ -5,13 +5,10 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "savedata/SaveData.h"
 
 // The 101 fields by their index in record order (as a FieldSet counts
-// them), for telling the user about single fields.
-
-std::int32_t FieldValue(const SaveData& data, std::size_t index);
-void SetFieldValue(SaveData& data, std::size_t index, std::int32_t value);
+// them, and FieldValue reads them), for telling the user about single
+// fields.
 
 // "Player 2 HP max", "x", "Level".
 QString FieldName(std::size_t index);
