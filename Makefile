@@ -9,7 +9,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Windows from Debian's source package takes (scripts/build-qt-windows.sh).
 WINDOWS_DEPS = g++-mingw-w64-x86-64-posix wine wine64 ninja-build curl xz-utils
 
-.PHONY: deps run test screenshot bench windows package clean
+.PHONY: deps run test screenshot bench translations windows package clean
 
 deps:
 	./scripts/install-deps.sh
@@ -31,6 +31,10 @@ bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_BENCHMARKS=ON -DBUILD_TESTING=OFF
 	cmake --build build-bench -j $(JOBS)
 	./scripts/bench.sh build-bench
+
+# Refreshes resources/translations/*.ts from the texts in the code.
+translations: deps
+	./scripts/update-translations.sh
 
 windows: deps
 	./scripts/install-deps.sh $(WINDOWS_DEPS)

@@ -112,7 +112,7 @@ void BM_StoreFloorWithSyncAndReadBack(benchmark::State& state)
 
 int main(int argc, char** argv)
 {
-    SetSaveDataMessageHandler([](const std::string&) {});
+    SetSaveDataMessageHandler([](const SaveDataFailure&) {});
     benchmark::RegisterBenchmark("LoadSaveData", BM_LoadSaveData);
     benchmark::RegisterBenchmark("LoadFloor", BM_LoadFloor);
     benchmark::RegisterBenchmark("StoreSaveData", BM_StoreSaveData);

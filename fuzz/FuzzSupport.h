@@ -30,7 +30,7 @@ struct ScratchFile
     ScratchFile(const char* harness, const Bytes& bytes)
         : path(SaveFormat::ScratchPath(std::string("dl-fuzz-") + harness) + ".srm")
     {
-        SetSaveDataMessageHandler([](const std::string&) {});
+        SetSaveDataMessageHandler([](const SaveDataFailure&) {});
         SaveFormat::WriteFile(path, bytes);
     }
     ~ScratchFile()

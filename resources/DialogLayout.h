@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <array>
 #include <span>
 
@@ -25,13 +27,14 @@ struct DialogControl
     int nId; // -1 for labels nobody addresses
     ControlKind kind;
     int x, y, cx, cy; // dialog units; combo heights include the dropped list
-    const char* text;
+    const char* text; // translated in context "DialogLayout"; '&' marks the access key
     std::span<const char* const> initialItems;
+    int buddy = -1; // a label's field, which its access key reaches
 };
 
 namespace DialogLayout {
 
-inline constexpr const char* kTitle = "EDITING DUNGEON MASTER's SRM DATA";
+inline constexpr const char* kTitle = QT_TRANSLATE_NOOP("DialogLayout", "EDITING DUNGEON MASTER's SRM DATA");
 inline constexpr int kWidth = 291;
 inline constexpr int kHeight = 365;
 inline constexpr int kNoId = -1;

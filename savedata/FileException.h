@@ -11,8 +11,25 @@ inline constexpr char kNotRegularFileReason[] = "it is not a regular file";
 class CFileException : public std::runtime_error
 {
 public:
-    explicit CFileException(const std::string& reason) : std::runtime_error(reason) {}
+    // What went wrong, where the system's own words are not the whole story
+    // and the user is told in words of ours.
+    enum class Fault
+    {
+        System,         // the reason is all there is to say
+        NotRegularFile, // a FIFO, a device, anything but a plain file
+        InUse,          // another program holds the file
+        ShortWrite,     // the system took fewer bytes than given
+    };
+
+    explicit CFileException(const std::string& reason, Fault fault = Fault::System)
+        : std::runtime_error(reason), m_fault(fault)
+    {
+    }
 
     // The operating system's own description of what went wrong.
     std::string Reason() const { return what(); }
+    Fault GetFault() const { return m_fault; }
+
+private:
+    Fault m_fault;
 };

@@ -12,18 +12,49 @@
 
 namespace
 {
-constexpr char kReadBackMismatchReason[] = "the file did not read back what was written";
-constexpr char kChangedWhileReadReason[] = "the file changed while it was read";
+using Kind = SaveDataFailure::Kind;
+
+// A failure the transfer finds for itself, where the system reported none.
+struct TransferFault
+{
+    Kind kind;
+};
 
 SaveDataMessageHandler& MessageHandler()
 {
-    static SaveDataMessageHandler handler = [](const std::string& text) { std::cerr << text << '\n'; };
+    static SaveDataMessageHandler handler = [](const SaveDataFailure& failure) {
+        std::cerr << FailureText(failure) << '\n';
+    };
     return handler;
 }
 
-void ShowMessage(const std::string& text)
+// Our own English words for a failure the exception did not describe;
+// nullptr where its reason says it.
+const char* OwnReason(Kind kind)
 {
-    MessageHandler()(text);
+    switch (kind) {
+    case Kind::ReadBackMismatch: return "the file did not read back what was written";
+    case Kind::ChangedWhileRead: return "the file changed while it was read";
+    case Kind::OutOfMemory: return "out of memory";
+    case Kind::SystemError:
+    case Kind::NotRegularFile:
+    case Kind::InUse:
+    case Kind::ShortWrite:
+    case Kind::InvalidSignature:
+    case Kind::Compressed: break;
+    }
+    return nullptr;
+}
+
+Kind KindOf(CFileException::Fault fault)
+{
+    switch (fault) {
+    case CFileException::Fault::NotRegularFile: return Kind::NotRegularFile;
+    case CFileException::Fault::InUse: return Kind::InUse;
+    case CFileException::Fault::ShortWrite: return Kind::ShortWrite;
+    case CFileException::Fault::System: break;
+    }
+    return Kind::SystemError;
 }
 
 std::string FailureMessage(TransferDirection direction, const std::string& path, const std::string& reason)
@@ -93,7 +124,7 @@ void VerifyFields(CSaveFile& file, const SaveLayout& layout, const SaveData& dat
         std::array<unsigned char, 2> actual{};
         file.Seek(std::int64_t{layout.baseOffset} + offset);
         if (file.Read(actual.data(), count) != count || std::memcmp(actual.data(), expected.data(), count) != 0)
-            throw CFileException(kReadBackMismatchReason);
+            throw TransferFault{Kind::ReadBackMismatch};
     });
 }
 
@@ -113,9 +144,9 @@ struct TransferGuard
     FieldSet fields = AllFields();
     const SaveFileSnapshot* expected = nullptr; // a store goes only into this file, as check says
     StoreCheck check = StoreCheck::Unchanged;
-    SaveFileSnapshot* found = nullptr; // the file as the transfer left it, or as a refusal found it
-    SaveData* onDisk = nullptr;        // every value the file holds then
-    std::string* failure = nullptr;    // a peek: opened shared, its failure lands here and not with the user
+    SaveFileSnapshot* found = nullptr;  // the file as the transfer left it, or as a refusal found it
+    SaveData* onDisk = nullptr;         // every value the file holds then
+    SaveDataFailure* failure = nullptr; // a peek: opened shared, its failure lands here and not with the user
 };
 
 GuardedStoreResult Mismatch(const SaveFileSnapshot& expected, const SaveFileSnapshot& now, StoreCheck check)
@@ -129,17 +160,17 @@ GuardedStoreResult Mismatch(const SaveFileSnapshot& expected, const SaveFileSnap
     return kDone;
 }
 
-void Report(const TransferGuard& guard, const std::string& message)
+void Report(const TransferGuard& guard, const SaveDataFailure& failure)
 {
     if (guard.failure)
-        *guard.failure = message;
+        *guard.failure = failure;
     else
-        ShowMessage(message);
+        MessageHandler()(failure);
 }
 
-GuardedStoreResult Refuse(CSaveFile& file, const TransferGuard& guard, const std::string& message)
+GuardedStoreResult Refuse(CSaveFile& file, const TransferGuard& guard, const SaveDataFailure& failure)
 {
-    Report(guard, message);
+    Report(guard, failure);
     file.Close();
     return GuardedStoreResult::Failed;
 }
@@ -167,7 +198,7 @@ GuardedStoreResult TransferOpenFile(CSaveFile& file, const std::string& path, Sa
     if (guard.expected || guard.failure)
         before = TakeSnapshot(file, path);
     if (HasRzipHeader(file))
-        return Refuse(file, guard, CompressedFileMessage(path));
+        return Refuse(file, guard, {.direction = direction, .path = path, .kind = Kind::Compressed});
     GuardedStoreResult result = kDone;
     if (guard.expected)
         result = Mismatch(*guard.expected, *before, guard.check);
@@ -177,7 +208,7 @@ GuardedStoreResult TransferOpenFile(CSaveFile& file, const std::string& path, Sa
         return Describe(file, guard, std::move(*before), {}, result);
     const std::optional<SaveLayout> layout = DetectLayout(file);
     if (!layout)
-        return Refuse(file, guard, kInvalidSignatureMessage);
+        return Refuse(file, guard, {.direction = direction, .path = path, .kind = Kind::InvalidSignature});
     if (result != kDone)
         return Describe(file, guard, std::move(*before), ReadAllFields(file, *layout), result);
 
@@ -192,7 +223,7 @@ GuardedStoreResult TransferOpenFile(CSaveFile& file, const std::string& path, Sa
     // A peek shares the file with its writer, and values read half-way
     // through a write would mix two saves.
     if (guard.failure && after.contents != before->contents)
-        throw CFileException(kChangedWhileReadReason);
+        throw TransferFault{Kind::ChangedWhileRead};
     return Describe(file, guard, std::move(after), guard.onDisk ? ReadAllFields(file, *layout) : SaveData{}, kDone);
 }
 
@@ -200,7 +231,7 @@ GuardedStoreResult Transfer(const std::string& path, SaveData& data, TransferDir
                             const TransferGuard& guard)
 {
     CSaveFile file;
-    std::string reason;
+    SaveDataFailure failure{.direction = direction, .path = path};
     try {
         using Access = CSaveFile::Access;
         file.Open(path, direction == TransferDirection::Store ? Access::ReadWrite
@@ -208,14 +239,17 @@ GuardedStoreResult Transfer(const std::string& path, SaveData& data, TransferDir
                                                               : Access::ReadOnly);
         return TransferOpenFile(file, path, data, direction, guard);
     } catch (const CFileException& error) {
-        reason = error.Reason();
+        failure.kind = KindOf(error.GetFault());
+        failure.reason = error.Reason();
+    } catch (const TransferFault& fault) {
+        failure.kind = fault.kind;
     } catch (const std::bad_alloc&) {
-        reason = "out of memory";
+        failure.kind = Kind::OutOfMemory;
     } catch (const std::exception& error) {
-        reason = error.what();
+        failure.reason = error.what();
     }
     // Still inside the call, with the file (if it opened) not yet closed.
-    Report(guard, FailureMessage(direction, path, reason));
+    Report(guard, failure);
     return GuardedStoreResult::Failed;
 }
 
@@ -234,6 +268,17 @@ bool LoadInto(const std::string& path, SaveData& data, const TransferGuard& guar
 void SetSaveDataMessageHandler(SaveDataMessageHandler handler)
 {
     MessageHandler() = std::move(handler);
+}
+
+std::string FailureText(const SaveDataFailure& failure)
+{
+    if (failure.kind == Kind::InvalidSignature)
+        return kInvalidSignatureMessage;
+    if (failure.kind == Kind::Compressed)
+        return CompressedFileMessage(failure.path);
+    const char* own = OwnReason(failure.kind);
+    const std::string reason = own ? own : failure.reason;
+    return FailureMessage(failure.direction, failure.path, reason);
 }
 
 std::string CompressedFileMessage(const std::string& path)
@@ -308,12 +353,12 @@ GuardedStoreResult StoreSaveDataFields(const std::string& path, const SaveData& 
                      .onDisk = &onDisk});
 }
 
-bool PeekSaveData(const std::string& path, SaveData& data, SaveFileSnapshot& seen, std::string& failure)
+bool PeekSaveData(const std::string& path, SaveData& data, SaveFileSnapshot& seen, SaveDataFailure& failure)
 {
     SaveFileSnapshot found;
-    std::string message;
-    if (!LoadInto(path, data, {.found = &found, .failure = &message})) {
-        failure = message;
+    SaveDataFailure reported;
+    if (!LoadInto(path, data, {.found = &found, .failure = &reported})) {
+        failure = reported;
         return false;
     }
     seen = std::move(found);

@@ -15,6 +15,33 @@ class CSaveFile;
 
 enum class TransferDirection { Load, Store };
 
+// A transfer that failed, as parts rather than words, so that the editor
+// can tell the user in the user's language.
+struct SaveDataFailure
+{
+    enum class Kind
+    {
+        SystemError,      // reason holds the system's own text
+        NotRegularFile,   // a FIFO, a device, anything but a plain file
+        InUse,            // another program holds the file
+        ShortWrite,       // the system took fewer bytes than given
+        InvalidSignature, // no save data at either placement
+        Compressed,       // RetroArch's save file compression
+        ReadBackMismatch, // a store read back other bytes than it wrote
+        ChangedWhileRead, // a peek saw the file change under it
+        OutOfMemory,
+    };
+
+    TransferDirection direction = TransferDirection::Load;
+    std::string path;
+    Kind kind = Kind::SystemError;
+    std::string reason{}; // the English or the system's own words, which are in the user's language
+};
+
+// The failure in English: "Cannot load 'PATH': REASON", or the message of
+// its own for a file without save data or a compressed one.
+std::string FailureText(const SaveDataFailure& failure);
+
 // Fills data from the file. All or nothing: on false, data is untouched.
 bool LoadSaveData(const std::string& path, SaveData& data);
 // Writes the 101 fields into the existing file in place; no other byte.
@@ -70,9 +97,9 @@ GuardedStoreResult StoreSaveDataFields(const std::string& path, const SaveData& 
 // Reads the file without reporting anything and without keeping others
 // out: for watching a file that an emulator may be writing at that moment.
 // False when the file cannot be read, holds no save data or changed while
-// it was read, with the message a load would have shown in failure; data
-// and seen are then untouched.
-bool PeekSaveData(const std::string& path, SaveData& data, SaveFileSnapshot& seen, std::string& failure);
+// it was read, with what a load would have reported in failure; data and
+// seen are then untouched.
+bool PeekSaveData(const std::string& path, SaveData& data, SaveFileSnapshot& seen, SaveDataFailure& failure);
 
 // The field-level steps; positions are absolute file positions.
 void TransferByte(CSaveFile& file, const SaveLayout& layout, int offset, std::int32_t& value,
@@ -84,9 +111,10 @@ void ReadWordAt(CSaveFile& file, std::int64_t position, std::int32_t& value);
 void WriteByteAt(CSaveFile& file, std::int64_t position, std::int32_t value);
 void WriteWordAt(CSaveFile& file, std::int64_t position, std::int32_t value);
 
-// Where messages for the user go. The default writes to standard error;
-// the editor shows a message box. Called while the file is still open.
-using SaveDataMessageHandler = std::function<void(const std::string& text)>;
+// Where failures for the user go. The default writes their English text
+// to standard error; the editor shows a message box. Called while the file
+// is still open.
+using SaveDataMessageHandler = std::function<void(const SaveDataFailure& failure)>;
 void SetSaveDataMessageHandler(SaveDataMessageHandler handler);
 
 inline constexpr char kInvalidSignatureMessage[] = "Invalid 'DM SFX SAVE DATA'";

@@ -87,7 +87,8 @@ void CSaveFile::Write(const void* buffer, std::size_t count)
     const std::size_t written = PlatformWrite(buffer, count);
     if (written != count)
         throw CFileException("only " + std::to_string(written) + " of " + std::to_string(count) +
-                             " bytes written");
+                                 " bytes written",
+                             CFileException::Fault::ShortWrite);
 }
 
 FileIdentity CSaveFile::Identity() const

@@ -50,7 +50,7 @@ void CSaveFile::PlatformOpen(const std::string& path, Access access)
     if (S_ISDIR(info.st_mode))
         ThrowErrno(EISDIR);
     if (!S_ISREG(info.st_mode))
-        throw CFileException(kNotRegularFileReason);
+        throw CFileException(kNotRegularFileReason, CFileException::Fault::NotRegularFile);
     const int status = ::fcntl(fd, F_GETFL);
     if (status < 0 || ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0)
         ThrowLastError();
@@ -61,7 +61,8 @@ void CSaveFile::PlatformOpen(const std::string& path, Access access)
         const int error = errno;
         if (error == EWOULDBLOCK)
             throw CFileException(std::string("the file is in use by another program (") +
-                                 std::strerror(error) + ")");
+                                     std::strerror(error) + ")",
+                                 CFileException::Fault::InUse);
         ThrowErrno(error);
     }
 }

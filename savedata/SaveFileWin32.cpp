@@ -68,7 +68,7 @@ void CSaveFile::PlatformOpen(const std::string& path, Access access)
     // Device names (COM1, CONIN$, pipes) open too, and reads from them can
     // block; only a file on a disk is a save.
     if (GetFileType(file) != FILE_TYPE_DISK)
-        throw CFileException(kNotRegularFileReason);
+        throw CFileException(kNotRegularFileReason, CFileException::Fault::NotRegularFile);
 }
 
 void CSaveFile::PlatformSeek(std::int64_t position)

@@ -8,6 +8,7 @@ packages=(
   build-essential cmake pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-l10n-tools qt6-translations-l10n
   fonts-noto-cjk fonts-dejavu-core
   "$@"
 )

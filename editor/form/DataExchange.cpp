@@ -8,12 +8,6 @@
 
 namespace
 {
-QString RangeMessage(FieldRange range)
-{
-    return range == FieldRange::Byte ? QStringLiteral("0から255までの整数を入力してください。")
-                                     : QStringLiteral("0から65535までの整数を入力してください。");
-}
-
 // Replacing identical text would only make the control flicker.
 void SetTextIfDifferent(QLineEdit* edit, const QString& text)
 {
@@ -22,11 +16,10 @@ void SetTextIfDifferent(QLineEdit* edit, const QString& text)
 }
 }
 
-const QString CDataExchange::kNotANumberMessage = QStringLiteral("正の整数を入力してください。");
-
-CDataExchange::CDataExchange(const DialogControls& controls, CUserPrompts& prompts, bool bSaveAndValidate,
-                             Failures failures)
-    : m_bSaveAndValidate(bSaveAndValidate), m_controls(controls), m_prompts(prompts), m_failures(failures)
+CDataExchange::CDataExchange(const DialogControls& controls, CUserPrompts& prompts, FieldNamer namer,
+                             bool bSaveAndValidate, Failures failures)
+    : m_bSaveAndValidate(bSaveAndValidate), m_controls(controls), m_prompts(prompts), m_namer(std::move(namer)),
+      m_failures(failures)
 {
 }
 
@@ -35,12 +28,16 @@ QWidget* CDataExchange::Control(int nId) const
     return m_controls.at(nId);
 }
 
-void CDataExchange::Fail(int nId, const QString& message)
+// Text that is no number and a number too large get the one message: the
+// field and what it takes.
+void CDataExchange::Fail(int nId, FieldRange range)
 {
     if (m_failures == Failures::Quiet)
         throw CExchangeStopped();
     QWidget* control = Control(nId);
-    m_prompts.ShowWarning(control->window(), message);
+    const QString most = QString::number(static_cast<std::uint32_t>(range));
+    m_prompts.ShowWarning(control->window(),
+                          tr("%1: enter a whole number from 0 to %2.").arg(m_namer(nId), most));
     control->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(control))
         edit->selectAll();
@@ -53,11 +50,11 @@ std::uint32_t CDataExchange::CheckedNumber(int nId, const QString& text, FieldRa
 {
     const std::optional<std::uint32_t> number = ParseNumberField(text);
     if (!number)
-        Fail(nId, kNotANumberMessage);
+        Fail(nId, range);
     // Refused rather than cut to the field's width, which would silently
     // save a different number.
     if (*number > static_cast<std::uint32_t>(range))
-        Fail(nId, RangeMessage(range));
+        Fail(nId, range);
     return *number;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <stdexcept>
 
@@ -11,6 +13,8 @@ class QWidget;
 
 // A window's controls by their layout ids.
 using DialogControls = std::map<int, QWidget*>;
+// A control's name as the user knows it from the window, for messages.
+using FieldNamer = std::function<QString(int nId)>;
 
 // Largest value a field accepts: the width of its place in the save file.
 enum class FieldRange : std::uint32_t
@@ -28,15 +32,17 @@ public:
 
 // One pass of values between a window's controls and the form, in one
 // direction. A read checks each number as it goes and stops at the first
-// bad one, after telling the user (a warning owned by the control's window)
-// and putting the focus on it.
+// bad one, after telling the user (a warning owned by the control's window,
+// naming the field by namer) and putting the focus on it.
 class CDataExchange
 {
+    Q_DECLARE_TR_FUNCTIONS(CDataExchange)
+
 public:
     // Quiet: a read that stops tells no one and leaves the focus alone, for
     // a look at the form that the user did not ask for.
     enum class Failures { Told, Quiet };
-    CDataExchange(const DialogControls& controls, CUserPrompts& prompts, bool bSaveAndValidate,
+    CDataExchange(const DialogControls& controls, CUserPrompts& prompts, FieldNamer namer, bool bSaveAndValidate,
                   Failures failures = Failures::Told);
 
     const bool m_bSaveAndValidate; // true: controls to values
@@ -50,14 +56,13 @@ public:
     // The selected item's position; a read without a selection keeps value.
     void ListIndex(int nId, std::int32_t& value);
 
-    static const QString kNotANumberMessage;
-
 private:
     std::uint32_t CheckedNumber(int nId, const QString& text, FieldRange range);
-    [[noreturn]] void Fail(int nId, const QString& message);
+    [[noreturn]] void Fail(int nId, FieldRange range);
     QWidget* Control(int nId) const;
 
     const DialogControls& m_controls;
     CUserPrompts& m_prompts;
+    FieldNamer m_namer;
     Failures m_failures;
 };

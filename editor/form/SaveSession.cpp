@@ -3,21 +3,74 @@
 #include "editor/form/FieldTexts.h"
 #include "editor/form/UserPrompts.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <iostream>
 
 namespace
 {
-const QString kChangedOnDiskQuestion =
-    QStringLiteral("'%1' changed on disk after it was loaded (a running game may have saved to it).\n\n"
-                   "Apply my edits writes only the fields you changed into the file as it is now; "
-                   "everything else stays as the game saved it. Reload shows the newer file and drops your edits.");
-const QString kConflictsIntro = QStringLiteral("The game also changed fields that you edited; applying keeps yours:");
-const QString kOtherFileQuestion = QStringLiteral("The values on screen were loaded from '%1'. Write them into '%2'?");
+using FailureKind = SaveDataFailure::Kind;
+
+// Translated where they are shown, once the user's language is installed.
+constexpr char kChangedOnDiskQuestion[] = QT_TRANSLATE_NOOP(
+    "CSaveSession", "'%1' changed on disk after it was loaded (a running game may have saved to it).\n\n"
+                    "Apply my edits writes only the fields you changed into the file as it is now; everything else "
+                    "stays as the game saved it. Reload shows the newer file and drops your edits.");
+constexpr char kConflictsIntro[] =
+    QT_TRANSLATE_NOOP("CSaveSession", "The game also changed fields that you edited; applying keeps yours:");
+constexpr char kConflict[] = QT_TRANSLATE_NOOP("CSaveSession", "%1: game %2, yours %3");
+constexpr char kMoreConflicts[] = QT_TRANSLATE_NOOP("CSaveSession", "and %1 more");
+constexpr char kOtherFileQuestion[] =
+    QT_TRANSLATE_NOOP("CSaveSession", "The values on screen were loaded from '%1'. Write them into '%2'?");
+constexpr char kApplyButton[] = QT_TRANSLATE_NOOP("CSaveSession", "&Apply my edits");
+constexpr char kReloadButton[] = QT_TRANSLATE_NOOP("CSaveSession", "&Reload");
+constexpr char kCancelButton[] = QT_TRANSLATE_NOOP("CSaveSession", "&Cancel");
+constexpr char kWriteButton[] = QT_TRANSLATE_NOOP("CSaveSession", "&Write");
+constexpr char kLoadFirst[] = QT_TRANSLATE_NOOP("CSaveSession", "Load a save file before saving.");
+constexpr char kCannotLoad[] = QT_TRANSLATE_NOOP("CSaveSession", "Cannot load '%1': %2");
+constexpr char kCannotSave[] = QT_TRANSLATE_NOOP("CSaveSession", "Cannot save '%1': %2");
+constexpr char kInvalidSignature[] = QT_TRANSLATE_NOOP("CSaveSession", "Invalid 'DM SFX SAVE DATA'");
+constexpr char kCompressed[] = QT_TRANSLATE_NOOP(
+    "CSaveSession", "'%1' is compressed by the emulator's save file compression. Turn that setting off, let the "
+                    "game save again, and load the new file.");
+// Our words for the failures the system did not describe.
+constexpr std::pair<FailureKind, const char*> kOwnReasons[] = {
+    {FailureKind::NotRegularFile, QT_TRANSLATE_NOOP("CSaveSession", "it is not a regular file")},
+    {FailureKind::InUse, QT_TRANSLATE_NOOP("CSaveSession", "the file is in use by another program")},
+    {FailureKind::ShortWrite, QT_TRANSLATE_NOOP("CSaveSession", "the disk took only part of what was written")},
+    {FailureKind::ReadBackMismatch, QT_TRANSLATE_NOOP("CSaveSession", "the file did not read back what was written")},
+    {FailureKind::ChangedWhileRead, QT_TRANSLATE_NOOP("CSaveSession", "the file changed while it was read")},
+    {FailureKind::OutOfMemory, QT_TRANSLATE_NOOP("CSaveSession", "out of memory")},
+};
 constexpr std::size_t kMostConflictsListed = 8;
 enum ChangedOnDiskAnswer : std::size_t { kApply, kReload };
 enum OtherFileAnswer : std::size_t { kWrite };
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("CSaveSession", text);
+}
+
+// The system's own reason comes as it is: the system words it in the
+// user's language already.
+QString Reason(const SaveDataFailure& failure)
+{
+    const auto* own = std::find_if(std::begin(kOwnReasons), std::end(kOwnReasons),
+                                   [&](const auto& entry) { return entry.first == failure.kind; });
+    return own == std::end(kOwnReasons) ? QString::fromStdString(failure.reason) : Tr(own->second);
+}
+
+QString FailureMessage(const SaveDataFailure& failure)
+{
+    const QString path = QString::fromStdString(failure.path);
+    if (failure.kind == FailureKind::InvalidSignature)
+        return Tr(kInvalidSignature);
+    if (failure.kind == FailureKind::Compressed)
+        return Tr(kCompressed).arg(path);
+    return Tr(failure.direction == TransferDirection::Load ? kCannotLoad : kCannotSave).arg(path, Reason(failure));
+}
 
 // Paths travel as UTF-8 to the file code on every system, so a name in any
 // script opens.
@@ -40,30 +93,29 @@ QStringList Conflicts(const FieldSet& edited, const SaveData& baseline, const Sa
         const std::int32_t game = FieldValue(onDisk, i);
         if (!edited[i] || game == FieldValue(baseline, i) || game == FieldValue(data, i))
             continue;
-        lines << QStringLiteral("%1: game %2, yours %3")
-                     .arg(FieldName(i), FieldValueText(i, game), FieldValueText(i, FieldValue(data, i)));
+        lines << Tr(kConflict).arg(FieldName(i), FieldValueText(i, game), FieldValueText(i, FieldValue(data, i)));
     }
     if (static_cast<std::size_t>(lines.size()) > kMostConflictsListed) {
         const qsizetype more = lines.size() - static_cast<qsizetype>(kMostConflictsListed) + 1;
         lines = lines.mid(0, static_cast<qsizetype>(kMostConflictsListed) - 1);
-        lines << QStringLiteral("and %1 more").arg(more);
+        lines << Tr(kMoreConflicts).arg(more);
     }
     return lines;
 }
 }
 
-const QString CSaveSession::kLoadFirstMessage = QStringLiteral("Load a save file before saving.");
+const QString CSaveSession::kLoadFirstMessage = QString::fromLatin1(kLoadFirst);
 
 CSaveSession::CSaveSession(CUserPrompts& prompts, QWidget* promptOwner)
     : m_prompts(prompts), m_pPromptOwner(promptOwner)
 {
     SetSaveDataMessageHandler(
-        [this](const std::string& text) { m_prompts.ShowWarning(m_pPromptOwner, QString::fromStdString(text)); });
+        [this](const SaveDataFailure& failure) { m_prompts.ShowWarning(m_pPromptOwner, FailureMessage(failure)); });
 }
 
 CSaveSession::~CSaveSession()
 {
-    SetSaveDataMessageHandler([](const std::string& text) { std::cerr << text << '\n'; });
+    SetSaveDataMessageHandler([](const SaveDataFailure& failure) { std::cerr << FailureText(failure) << '\n'; });
 }
 
 QString CSaveSession::LoadedPath() const
@@ -108,7 +160,7 @@ CSaveSession::StoreOutcome CSaveSession::Store(const QString& path, SaveData& da
     // Before a load the champions are only zeros: writing them would wipe
     // whatever file the path names.
     if (!m_loadedFile) {
-        m_prompts.ShowWarning(m_pPromptOwner, kLoadFirstMessage);
+        m_prompts.ShowWarning(m_pPromptOwner, Tr(kLoadFirst));
         return StoreOutcome::NotStored;
     }
     const FieldSet edited = DifferingFields(m_baseline, data);
@@ -169,7 +221,7 @@ CSaveSession::FileChange CSaveSession::CheckFile(SaveData& data)
         return FileChange::None;
     SaveData now;
     SaveFileSnapshot seen;
-    std::string failure;
+    SaveDataFailure failure;
     // Half written, or between a delete and a rename: the write that
     // completes it raises another event.
     if (!PeekSaveData(PathText(LoadedPath()), now, seen, failure))
@@ -241,14 +293,14 @@ FieldSet CSaveSession::PutBack(const SaveData& now) const
 CSaveSession::Answer CSaveSession::ConfirmOverwrite(const QString& path, const FieldSet& edited, const SaveData& data,
                                                     const SaveData& onDisk)
 {
-    QString text = kChangedOnDiskQuestion.arg(path);
+    QString text = Tr(kChangedOnDiskQuestion).arg(path);
     const QStringList conflicts = Conflicts(edited, m_baseline, data, onDisk);
     if (!conflicts.isEmpty())
-        text += QStringLiteral("\n\n%1\n%2").arg(kConflictsIntro, conflicts.join(QLatin1Char('\n')));
+        text += QStringLiteral("\n\n%1\n%2").arg(Tr(kConflictsIntro), conflicts.join(QLatin1Char('\n')));
     const std::size_t answer = m_prompts.Ask(m_pPromptOwner, text,
-                                             {{QStringLiteral("Apply my edits"), QMessageBox::AcceptRole},
-                                              {QStringLiteral("Reload"), QMessageBox::DestructiveRole},
-                                              {QStringLiteral("Cancel"), QMessageBox::RejectRole}});
+                                             {{Tr(kApplyButton), QMessageBox::AcceptRole},
+                                              {Tr(kReloadButton), QMessageBox::DestructiveRole},
+                                              {Tr(kCancelButton), QMessageBox::RejectRole}});
     if (answer == kApply)
         return Answer::Write;
     return answer == kReload ? Answer::Reload : Answer::Stop;
@@ -256,8 +308,8 @@ CSaveSession::Answer CSaveSession::ConfirmOverwrite(const QString& path, const F
 
 CSaveSession::Answer CSaveSession::ConfirmOtherFile(const QString& loadedPath, const QString& path)
 {
-    const std::size_t answer = m_prompts.Ask(m_pPromptOwner, kOtherFileQuestion.arg(loadedPath, path),
-                                             {{QStringLiteral("Write"), QMessageBox::AcceptRole},
-                                              {QStringLiteral("Cancel"), QMessageBox::RejectRole}});
+    const std::size_t answer = m_prompts.Ask(m_pPromptOwner, Tr(kOtherFileQuestion).arg(loadedPath, path),
+                                             {{Tr(kWriteButton), QMessageBox::AcceptRole},
+                                              {Tr(kCancelButton), QMessageBox::RejectRole}});
     return answer == kWrite ? Answer::Write : Answer::Stop;
 }

@@ -17,7 +17,7 @@ public:
     virtual ~CUserPrompts() = default;
 
     // A warning with an OK button, owned by owner, captioned with the
-    // application's name.
+    // application's display name.
     virtual void ShowWarning(QWidget* owner, const QString& text) = 0;
     struct Choice
     {

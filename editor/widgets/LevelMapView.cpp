@@ -66,6 +66,8 @@ void CLevelMapView::SetLevel(std::uint32_t nLevel)
 
 void CLevelMapView::SetSelectedCell(std::int32_t nCol, std::int32_t nRow)
 {
+    if (nCol == m_nSelCol && nRow == m_nSelRow)
+        return;
     m_nSelCol = nCol;
     m_nSelRow = nRow;
     update();
@@ -120,7 +122,7 @@ void CLevelMapView::PlaceCells(int xoff, int yoff, int side)
     }
 }
 
-void CLevelMapView::SelectCellAt(int x, int y)
+void CLevelMapView::PressAt(int x, int y)
 {
     if (!m_bLayoutValid || !HasLevelInTable())
         return;
@@ -128,10 +130,7 @@ void CLevelMapView::SelectCellAt(int x, int y)
         for (std::uint32_t j = 0; j < ColumnCount(); ++j) {
             if (!Contains(m_rcCells[i][j], x, y))
                 continue;
-            m_nSelCol = static_cast<std::int32_t>(j);
-            m_nSelRow = static_cast<std::int32_t>(i);
-            update();
-            emit cellClicked();
+            emit cellClicked(QPoint(static_cast<int>(j), static_cast<int>(i)));
             return;
         }
     }
@@ -156,7 +155,7 @@ void CLevelMapView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
         const QPoint client = event->position().toPoint() - contentsRect().topLeft();
-        SelectCellAt(client.x(), client.y());
+        PressAt(client.x(), client.y());
     }
     QFrame::mousePressEvent(event);
 }

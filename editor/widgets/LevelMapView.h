@@ -21,7 +21,8 @@ struct CellRect
 
 // Clickable picture of one dungeon level: 'X' squares outlined white on
 // black, the selected cell filled white. The owner gives it a level and a
-// selection, and hears about clicks through cellClicked.
+// selection, and hears about clicks through cellClicked; a click moves
+// nothing by itself, so the owner can refuse it.
 class CLevelMapView : public QFrame
 {
     Q_OBJECT
@@ -48,12 +49,13 @@ public:
     // Lays the level out again for the view's current size. A resize alone
     // keeps the old layout until this is called.
     void LayoutCells();
-    // x and y are relative to the top-left corner of the contents rectangle.
-    void SelectCellAt(int x, int y);
+    // A press at x, y, relative to the top-left corner of the contents
+    // rectangle: announces the cell there, if any.
+    void PressAt(int x, int y);
 
 signals:
-    // Emitted once per press on a cell, after the selection is stored.
-    void cellClicked();
+    // Emitted once per press on a cell, with its column and row.
+    void cellClicked(QPoint cell);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

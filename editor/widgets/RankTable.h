@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <array>
 #include <cstddef>
 
@@ -15,5 +17,7 @@ inline constexpr std::size_t kRankCount = 16;
 
 // Row i belongs to item i of SkillItemTexts.
 extern const std::array<RankRow, kRankCount> RankTable;
+// Row index's title in the user's language.
+QString RankTitle(std::size_t index);
 // The same thresholds without padding: the text a picked row leaves.
 extern const std::array<const char*, kRankCount> SkillItemTexts;

@@ -1,12 +1,20 @@
 #include "editor/widgets/SaveFileDialog.h"
 
+#include <QCoreApplication>
 #include <QFileSystemModel>
 
 namespace
 {
-const QString kSrmFilter = QStringLiteral("SRM files (*.srm)");
-const QString kAllFilter = QStringLiteral("All (*.*)");
+constexpr char kSrmFilter[] = QT_TRANSLATE_NOOP("CSaveFileDialog", "SRM files (*.srm)");
+constexpr char kAllFilter[] = QT_TRANSLATE_NOOP("CSaveFileDialog", "All (*.*)");
 const QString kSrmSuffix = QStringLiteral("srm");
+
+// The class has no tr() of its own (see the header), and QFileDialog's
+// would look our texts up among Qt's.
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("CSaveFileDialog", text);
+}
 }
 
 CSaveFileDialog::CSaveFileDialog(QWidget* owner, const QString& initialPath) : QFileDialog(owner)
@@ -20,7 +28,7 @@ CSaveFileDialog::CSaveFileDialog(QWidget* owner, const QString& initialPath) : Q
     connect(this, &QFileDialog::filterSelected, this, &CSaveFileDialog::OnFilterSelected);
     setFileMode(QFileDialog::ExistingFile);
     setAcceptMode(QFileDialog::AcceptOpen);
-    setNameFilters({kSrmFilter, kAllFilter});
+    setNameFilters({Tr(kSrmFilter), Tr(kAllFilter)});
     setDefaultSuffix(kSrmSuffix);
     if (!initialPath.isEmpty())
         selectFile(initialPath);
@@ -28,7 +36,7 @@ CSaveFileDialog::CSaveFileDialog(QWidget* owner, const QString& initialPath) : Q
 
 void CSaveFileDialog::OnFilterSelected(const QString& filter)
 {
-    const bool all = filter == kAllFilter;
+    const bool all = filter == Tr(kAllFilter);
     auto* files = findChild<QFileSystemModel*>();
     if (all && files)
         files->setNameFilters({});

@@ -59,8 +59,10 @@ void CSkillComboBox::Prepare(const QFont& pickerFont, int nSelectionFieldHeight)
     setFixedHeight(nSelectionFieldHeight);
     for (const char* text : SkillItemTexts)
         addItem(QString::fromLatin1(text));
-    // The list drops down wider than the picker where its rows need it.
+    // The list drops down wider than the picker where its rows need it, and
+    // tall enough for every rank, so none hides behind a scroll bar.
     view()->setMinimumWidth(ListWidth());
+    setMaxVisibleItems(count());
 }
 
 // The widest row, with the list's frame and scroll bar around it.
@@ -106,7 +108,7 @@ void CSkillComboBox::DrawItem(QPainter* painter, const QStyleOptionViewItem& opt
     const RankRow& row = RankTable[static_cast<std::size_t>(index)];
     painter->drawText(thresholdColumn, Qt::AlignRight | kTextFlags,
                       QString::fromLatin1(row.thresholdText));
-    painter->drawText(titleColumn, Qt::AlignLeft | kTextFlags, QString::fromLatin1(row.title));
+    painter->drawText(titleColumn, Qt::AlignLeft | kTextFlags, RankTitle(static_cast<std::size_t>(index)));
     painter->restore();
 }
 
@@ -117,7 +119,7 @@ QSize CSkillComboBox::MeasureItem(const QStyleOptionViewItem& option, int index)
     const QFontMetrics metrics(option.font);
     if (!IsRankRow(index))
         return QSize(0, metrics.height());
-    const QString title = QString::fromLatin1(RankTable[static_cast<std::size_t>(index)].title);
+    const QString title = RankTitle(static_cast<std::size_t>(index));
     return QSize(8 * metrics.averageCharWidth() + metrics.horizontalAdvance(title),
                  metrics.height());
 }

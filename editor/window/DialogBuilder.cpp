@@ -2,6 +2,7 @@
 
 #include "editor/widgets/LevelMapView.h"
 #include "editor/widgets/SkillComboBox.h"
+#include "editor/widgets/WheelGuard.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -11,14 +12,23 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStyle>
 #include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <vector>
 
 #include <algorithm>
 #include <cmath>
 
 namespace
 {
+QString Translated(const char* text)
+{
+    return QCoreApplication::translate("DialogLayout", text);
+}
+
 constexpr int kFieldHeight = 14; // dialog units, as the layout's edit fields
 
 // The average width of the Latin letters, as dialog units have always been
@@ -32,7 +42,8 @@ int AverageCharWidth(const QFontMetrics& metrics)
 // The room a control's text takes, with what the style draws around it.
 QSize TextExtent(const DialogControl& control, const QFontMetrics& metrics)
 {
-    QSize extent(metrics.horizontalAdvance(QString::fromUtf8(control.text)), metrics.height());
+    const QString shown = Translated(control.text).remove(QLatin1Char('&')); // the access key's marker takes no room
+    QSize extent(metrics.horizontalAdvance(shown), metrics.height());
     if (control.kind == ControlKind::Button) {
         const QStyle* style = QApplication::style();
         const int frame = 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
@@ -66,7 +77,7 @@ QComboBox* MakeCombo(const DialogControl& control, QWidget* parent)
         box->setCompleter(nullptr); // typed text stays exactly as typed
     }
     for (const char* item : control.initialItems)
-        box->addItem(QString::fromUtf8(item));
+        box->addItem(Translated(item));
     // Qt selects the first item it is given; until a value is shown, an
     // editable box selects none, and its list marks none as current.
     if (box->isEditable()) {
@@ -82,17 +93,40 @@ QWidget* MakeTabControl(QWidget* parent)
     tabs->setFocusPolicy(Qt::NoFocus);
     tabs->tabBar()->setFocusPolicy(Qt::NoFocus);
     for (const char* label : DialogLayout::TabLabels)
-        tabs->addTab(new QWidget(tabs), QString::fromUtf8(label));
+        tabs->addTab(new QWidget(tabs), Translated(label));
     return tabs;
 }
 
 QWidget* MakeButton(const DialogControl& control, QWidget* parent)
 {
-    auto* button = new QPushButton(QString::fromUtf8(control.text), parent);
+    auto* button = new QPushButton(Translated(control.text), parent);
     // No button may become the default: Enter in a field is not a click.
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
+}
+
+// The controls lie on one page that scrolls when the screen is too small
+// for it; until then the window is exactly the page's size.
+QWidget* MakePage(QDialog& dialog, QSize size)
+{
+    auto* scroller = new QScrollArea(&dialog);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus); // the focus order is the controls' own
+    auto* page = new QWidget;
+    page->setFixedSize(size);
+    scroller->setWidget(page);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroller);
+    dialog.setFixedSize(size);
+    return page;
+}
+
+void SetBuddies(const std::map<int, QWidget*>& controls, const std::vector<std::pair<QLabel*, int>>& labels)
+{
+    for (const auto& [label, buddy] : labels)
+        label->setBuddy(controls.at(buddy));
 }
 }
 
@@ -123,18 +157,24 @@ QRect CDialogBuilder::ToPixels(int x, int y, int cx, int cy) const
 
 std::map<int, QWidget*> CDialogBuilder::Build(QDialog& dialog) const
 {
-    const QRect client = ToPixels(0, 0, DialogLayout::kWidth, DialogLayout::kHeight);
-    dialog.setFixedSize(client.size());
-
+    QWidget* page = MakePage(dialog, ToPixels(0, 0, DialogLayout::kWidth, DialogLayout::kHeight).size());
     std::map<int, QWidget*> controls;
+    std::vector<std::pair<QLabel*, int>> labels;
     QWidget* tabControl = nullptr;
     for (const DialogControl& control : DialogLayout::Controls) {
-        QWidget* widget = CreateControl(control, dialog);
+        QWidget* widget = CreateControl(control, *page);
         if (control.kind == ControlKind::TabControl)
             tabControl = widget;
         if (control.nId != DialogLayout::kNoId)
             controls[control.nId] = widget;
+        if (control.buddy != DialogLayout::kNoId)
+            labels.emplace_back(static_cast<QLabel*>(widget), control.buddy);
     }
+    SetBuddies(controls, labels);
+    auto* wheelGuard = new CWheelGuard(&dialog);
+    for (const auto& [id, widget] : controls)
+        if (auto* box = qobject_cast<QComboBox*>(widget))
+            wheelGuard->Guard(box);
     // The champion fields lie inside the tab control's page but come
     // before it in the table; keep them on top of it.
     if (tabControl)
@@ -142,36 +182,36 @@ std::map<int, QWidget*> CDialogBuilder::Build(QDialog& dialog) const
     return controls;
 }
 
-QWidget* CDialogBuilder::CreateControl(const DialogControl& control, QDialog& dialog) const
+QWidget* CDialogBuilder::CreateControl(const DialogControl& control, QWidget& page) const
 {
     QWidget* widget = nullptr;
     switch (control.kind) {
     case ControlKind::Label:
-        widget = new QLabel(QString::fromUtf8(control.text), &dialog);
+        widget = new QLabel(Translated(control.text), &page);
         static_cast<QLabel*>(widget)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         break;
     case ControlKind::Notice:
-        widget = new QLabel(&dialog);
+        widget = new QLabel(&page);
         static_cast<QLabel*>(widget)->setWordWrap(true);
         static_cast<QLabel*>(widget)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         break;
     case ControlKind::Edit:
-        widget = new QLineEdit(&dialog);
+        widget = new QLineEdit(&page);
         break;
     case ControlKind::Button:
-        widget = MakeButton(control, &dialog);
+        widget = MakeButton(control, &page);
         break;
     case ControlKind::DropDown:
     case ControlKind::DropDownList:
     case ControlKind::SkillPicker:
-        widget = MakeCombo(control, &dialog);
+        widget = MakeCombo(control, &page);
         PlaceCombo(widget, control);
         return widget;
     case ControlKind::TabControl:
-        widget = MakeTabControl(&dialog);
+        widget = MakeTabControl(&page);
         break;
     case ControlKind::MapView:
-        widget = new CLevelMapView(&dialog);
+        widget = new CLevelMapView(&page);
         break;
     }
     widget->setGeometry(ToPixels(control.x, control.y, control.cx, control.cy));

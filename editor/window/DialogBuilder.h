@@ -20,8 +20,9 @@ class CDialogBuilder
 public:
     explicit CDialogBuilder(const QFont& dialogFont);
 
-    // Creates every control as a child of dialog and sizes the dialog.
-    // Returns the controls that have an id.
+    // Creates every control on a page that scrolls inside dialog (see
+    // CWindowFit) and sizes both for the whole layout. Returns the controls
+    // that have an id.
     std::map<int, QWidget*> Build(QDialog& dialog) const;
 
     // Each edge is converted on its own, as the platform converts a dialog
@@ -30,7 +31,7 @@ public:
     QRect ToPixels(int x, int y, int cx, int cy) const;
 
 private:
-    QWidget* CreateControl(const DialogControl& control, QDialog& dialog) const;
+    QWidget* CreateControl(const DialogControl& control, QWidget& page) const;
     void PlaceCombo(QWidget* box, const DialogControl& control) const;
     int PixelsX(int units) const;
     int PixelsY(int units) const;

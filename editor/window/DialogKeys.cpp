@@ -58,7 +58,7 @@ bool CDialogKeys::HandleKey(QObject* watched, const QKeyEvent* key)
         if (auto* button = qobject_cast<QPushButton*>(watched))
             button->click();
         else
-            m_handlers.onEnter();
+            m_handlers.onEnter(watched);
         return true;
     }
     if (const int step = TabStep(key)) {

@@ -8,16 +8,16 @@ class QKeyEvent;
 class QWidget;
 
 // The window's own keys, caught on every control before the control sees
-// them: Enter clicks a focused button and otherwise checks the form (it
-// never closes the window, which would throw away unsaved edits), Escape
-// closes, and Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PageDown and Ctrl+PageUp
-// step through the champions.
+// them: Enter clicks a focused button and otherwise goes to the window,
+// which says what it means in the focused field; Escape closes, and
+// Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PageDown and Ctrl+PageUp step through the
+// champions.
 class CDialogKeys : public QObject
 {
 public:
     struct Handlers
     {
-        std::function<void()> onEnter; // Enter anywhere but on a button
+        std::function<void(QObject* field)> onEnter; // Enter anywhere but on a button
         std::function<void()> onEscape;
         std::function<void(int step)> onStepTab; // +1 the next tab, -1 the previous one
     };

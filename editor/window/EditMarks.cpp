@@ -4,6 +4,7 @@
 #include "resources/ControlIds.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 
 #include <array>
@@ -40,6 +41,7 @@ constexpr std::array<std::pair<int, std::int32_t ChampionRecord::*>, 24> kChampi
     {IDC_WIZARD, &ChampionRecord::wizardExperience},
 }};
 constexpr double kTint = 0.3; // of the highlight colour over the field's own
+constexpr char kEdited[] = QT_TRANSLATE_NOOP("CEditMarks", "edited");
 
 std::int32_t PartyValue(const PartyState& party, int nId)
 {
@@ -75,7 +77,7 @@ void Mark(QWidget* control, bool edited)
 {
     if (control->accessibleDescription().isEmpty() == !edited)
         return;
-    control->setAccessibleDescription(edited ? CEditMarks::kEditedDescription : QString());
+    control->setAccessibleDescription(edited ? QCoreApplication::translate("CEditMarks", kEdited) : QString());
     if (!edited) {
         control->setPalette(QPalette()); // back to the window's own
         return;
@@ -87,7 +89,7 @@ void Mark(QWidget* control, bool edited)
 }
 }
 
-const QString CEditMarks::kEditedDescription = QStringLiteral("edited");
+const QString CEditMarks::kEditedDescription = QString::fromLatin1(kEdited);
 
 CEditMarks::CEditMarks(const DialogControls& controls, const SaveData& baseline, QObject* parent)
     : QObject(parent), m_controls(controls), m_baseline(baseline)

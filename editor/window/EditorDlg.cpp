@@ -5,18 +5,23 @@
 #include "editor/widgets/LevelMapView.h"
 #include "editor/widgets/SkillComboBox.h"
 #include "editor/window/ChampionTabs.h"
+#include "editor/window/ControlNames.h"
 #include "editor/window/DialogBuilder.h"
 #include "editor/window/DialogKeys.h"
 #include "editor/window/EditMarks.h"
 #include "editor/window/MessageBoxPrompts.h"
+#include "editor/window/WindowFit.h"
+#include "resources/AppIcon.h"
 #include "resources/ControlIds.h"
 #include "resources/DialogLayout.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScopedValueRollback>
-#include <QScreen>
+#include <QScrollArea>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -25,8 +30,8 @@ namespace
 constexpr FieldRange kByte = FieldRange::Byte;
 constexpr FieldRange kWord = FieldRange::Word;
 
-const QString kOutOfMemoryMessage = QStringLiteral("ﾒﾓﾘが不足しています。");
-const QString kInternalErrorMessage = QStringLiteral("ｱﾌﾟﾘｹｰｼｮﾝの内部ｴﾗｰです。");
+constexpr char kOutOfMemoryMessage[] = QT_TRANSLATE_NOOP("CEditorDlg", "Out of memory.");
+constexpr char kInternalErrorMessage[] = QT_TRANSLATE_NOOP("CEditorDlg", "Internal application error.");
 
 constexpr std::array<int, 4> kPickerIds = {IDC_FIGHTER, IDC_NINJA, IDC_PRIEST, IDC_WIZARD};
 
@@ -36,29 +41,20 @@ bool IsValidLevel(std::int32_t level)
 }
 }
 
-// The icons are compiled into the static library `resources`, and nothing
-// refers to that object file, so the linker would drop it unless it is
-// registered here. (Outside the anonymous namespace: the macro declares a global.)
-static QIcon LoadAppIcon()
-{
-    Q_INIT_RESOURCE(resources);
-    QIcon icon(QStringLiteral(":/icons/AppIcon32.png"));
-    icon.addFile(QStringLiteral(":/icons/AppIcon16.png"), QSize(16, 16));
-    return icon;
-}
-
 CEditorDlg::CEditorDlg(QWidget* parent) : CEditorDlg(CMessageBoxPrompts::Standard(), parent) {}
 
 CEditorDlg::CEditorDlg(CUserPrompts& prompts, QWidget* parent)
     : QDialog(parent), m_prompts(prompts), m_session(prompts, this),
-      m_hIcon(LoadAppIcon())
+      m_hIcon(AppIcon())
 {
-    setWindowTitle(QString::fromUtf8(DialogLayout::kTitle));
+    setWindowTitle(QCoreApplication::translate("DialogLayout", DialogLayout::kTitle));
+    // A fixed border: the size follows the layout and the screen (CWindowFit).
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     // No font of its own: the window takes the system's general font, at
     // the user's size, and the layout grows with it.
     m_controls = CDialogBuilder(font()).Build(*this);
+    m_pFit = new CWindowFit(*this, *findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly));
     m_pMapView = static_cast<CLevelMapView*>(GetDlgItem(IDC_MAP));
     m_pTabCtrl = static_cast<QTabWidget*>(GetDlgItem(IDC_TAB));
     m_pLevelList = static_cast<QComboBox*>(GetDlgItem(IDC_LEVEL));
@@ -68,15 +64,8 @@ CEditorDlg::CEditorDlg(CUserPrompts& prompts, QWidget* parent)
                                                 static_cast<QPushButton*>(GetDlgItem(IDC_RELOAD)));
     m_pMarks = new CEditMarks(m_controls, m_session.Baseline(), this);
     m_pTabs = new CChampionTabs(m_pTabCtrl,
-                                {[this] {
-                                     int result = 0;
-                                     OnTabChanging(result);
-                                     return result == 0;
-                                 },
-                                 [this] {
-                                     int result = 0;
-                                     OnTabChanged(result);
-                                 },
+                                {[this] { int result = 0; OnTabChanging(result); return result == 0; },
+                                 [this] { int result = 0; OnTabChanged(result); },
                                  [this] { return m_nFormTab; }, [this] { return m_bExchanging; }},
                                 this);
 
@@ -126,25 +115,40 @@ template <typename Handler> void CEditorDlg::Route(Handler handler)
         CheckFile();
 }
 
+// The buttons' commands, and the keys that give them from anywhere.
 void CEditorDlg::ConnectCommands()
 {
-    auto button = [this](int nId) { return static_cast<QPushButton*>(GetDlgItem(nId)); };
-    connect(button(IDC_BROWSE), &QPushButton::clicked, this, [this] { Route([this] { OnBrowse(); }); });
-    connect(button(IDC_LOAD), &QPushButton::clicked, this, [this] { Route([this] { OnLoad(); }); });
-    connect(button(IDC_SAVE), &QPushButton::clicked, this, [this] { Route([this] { OnSave(); }); });
+    const std::tuple<int, QKeySequence, void (CEditorDlg::*)()> commands[] = {
+        {IDC_BROWSE, QKeySequence(Qt::CTRL | Qt::Key_O), &CEditorDlg::OnBrowse},
+        {IDC_LOAD, QKeySequence(Qt::Key_F5), &CEditorDlg::OnLoad},
+        {IDC_SAVE, QKeySequence(Qt::CTRL | Qt::Key_S), &CEditorDlg::OnSave},
+        {IDC_RELOAD, QKeySequence(), &CEditorDlg::OnReload}};
+    for (const auto& [nId, keys, handler] : commands) {
+        auto command = [this, handler] { Route([this, handler] { (this->*handler)(); }); };
+        connect(static_cast<QPushButton*>(GetDlgItem(nId)), &QPushButton::clicked, this, command);
+        if (!keys.isEmpty())
+            connect(new QShortcut(keys, this), &QShortcut::activated, this, command);
+    }
     connect(m_pTabCtrl, &QTabWidget::currentChanged, this,
             [this](int index) { Route([this, index] { m_pTabs->OnCurrentChanged(index); }); });
     connect(m_pLevelList, &QComboBox::currentIndexChanged, this, [this] { Route([this] { OnLevelChanged(); }); });
-    connect(m_pMapView, &CLevelMapView::cellClicked, this, [this] { Route([this] { OnMapCellClicked(); }); },
-            Qt::DirectConnection);
-    connect(button(IDC_RELOAD), &QPushButton::clicked, this, [this] { Route([this] { OnReload(); }); });
+    connect(m_pMapView, &CLevelMapView::cellClicked, this,
+            [this](QPoint cell) { Route([this, cell] { OnMapCellClicked(cell); }); });
     connect(&m_session.Watch(), &CFileWatch::changed, this, &CEditorDlg::OnFileChanged);
 }
 
+// Enter loads from the path field and checks the form anywhere else; it
+// never closes the window, which would throw away unsaved edits.
 void CEditorDlg::WatchKeys()
 {
-    auto* keys = new CDialogKeys(
-        {[this] { OnOK(); }, [this] { OnCancel(); }, [this](int step) { m_pTabs->Step(step); }}, this);
+    auto* keys = new CDialogKeys({[this](QObject* field) {
+                                      if (field == GetDlgItem(IDC_PATH))
+                                          Route([this] { OnLoad(); });
+                                      else
+                                          Route([this] { OnOK(); });
+                                  },
+                                  [this] { OnCancel(); }, [this](int step) { m_pTabs->Step(step); }},
+                                 this);
     for (const auto& [id, control] : m_controls)
         keys->Watch(control);
     keys->Watch(m_pTabCtrl->tabBar());
@@ -153,27 +157,24 @@ void CEditorDlg::WatchKeys()
 void CEditorDlg::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (m_bCentred || !screen())
-        return;
-    m_bCentred = true;
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen()->availableGeometry().center());
-    move(frame.topLeft());
+    m_pFit->OnShow();
 }
 
-bool CEditorDlg::UpdateData(bool bSaveAndValidate)
+bool CEditorDlg::UpdateData(bool bSaveAndValidate, CDataExchange::Failures failures)
 {
     const QScopedValueRollback exchanging(m_bExchanging, true);
-    CDataExchange dx(m_controls, m_prompts, bSaveAndValidate);
+    CDataExchange dx(m_controls, m_prompts, [this](int id) { return ControlFieldName(id, m_nFormTab); },
+                     bSaveAndValidate, failures);
     try {
         DoDataExchange(dx);
+        ShowPartyOnMap();
         return true;
     } catch (const CExchangeStopped&) {
         return false;
     } catch (const std::bad_alloc&) {
-        m_prompts.ShowWarning(this, kOutOfMemoryMessage);
+        m_prompts.ShowWarning(this, tr(kOutOfMemoryMessage));
     } catch (const std::exception&) {
-        m_prompts.ShowWarning(this, kInternalErrorMessage);
+        m_prompts.ShowWarning(this, tr(kInternalErrorMessage));
     }
     return false;
 }
@@ -271,9 +272,8 @@ void CEditorDlg::ShowLoadedFile()
 {
     m_nFormTab = CurrentTab();
     TransferChampion(m_nFormTab, true);
+    m_bMapShown = true;
     UpdateData(false);
-    ShowLevel();
-    m_pMapView->SetSelectedCell(m_saveData.party.x, m_saveData.party.y);
 }
 
 void CEditorDlg::OnSave()
@@ -323,13 +323,8 @@ void CEditorDlg::CheckFile()
 
 bool CEditorDlg::ReadFormQuietly()
 {
-    const QScopedValueRollback exchanging(m_bExchanging, true);
-    CDataExchange dx(m_controls, m_prompts, true, CDataExchange::Failures::Quiet);
-    try {
-        DoDataExchange(dx);
-    } catch (const std::exception&) {
+    if (!UpdateData(true, CDataExchange::Failures::Quiet))
         return false;
-    }
     TransferChampion(m_nFormTab, false);
     return true;
 }
@@ -354,27 +349,37 @@ void CEditorDlg::OnTabChanged(int& result)
 
 void CEditorDlg::OnLevelChanged()
 {
-    if (!UpdateData(true))
+    if (!UpdateData(true)) {
+        // The list goes back to the level a Save would write.
+        const QScopedValueRollback exchanging(m_bExchanging, true);
+        m_pLevelList->setCurrentIndex(IsValidLevel(m_saveData.party.level) ? m_saveData.party.level : -1);
         return;
-    ShowLevel();
+    }
+    m_bMapShown = true;
+    ShowPartyOnMap();
 }
 
-// Gives the map the party's level. An out-of-range level leaves the view
-// without a layout, so it shows no map rather than a stale one.
-void CEditorDlg::ShowLevel()
+// The map shows what a Save would write: the party's level, its cell marked
+// wherever x and y lie on the grid. Until a file is loaded or a level
+// chosen, it shows nothing. An out-of-range level shows no map rather than
+// a stale one.
+void CEditorDlg::ShowPartyOnMap()
 {
-    const std::int32_t level = m_saveData.party.level;
-    if (IsValidLevel(level))
-        m_pMapView->ClearSelection();
-    m_pMapView->SetLevel(static_cast<std::uint32_t>(level));
+    if (!m_bMapShown)
+        return;
+    const PartyState& party = m_saveData.party;
+    const auto level = static_cast<std::uint32_t>(party.level);
+    if (m_pMapView->Level() != level || !m_pMapView->HasLayout())
+        m_pMapView->SetLevel(level);
+    m_pMapView->SetSelectedCell(party.x, party.y);
 }
 
-void CEditorDlg::OnMapCellClicked()
+void CEditorDlg::OnMapCellClicked(QPoint cell)
 {
     if (!UpdateData(true))
         return;
-    m_saveData.party.x = m_pMapView->SelectedCell().x();
-    m_saveData.party.y = m_pMapView->SelectedCell().y();
+    m_saveData.party.x = cell.x();
+    m_saveData.party.y = cell.y();
     UpdateData(false);
 }
 

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QFont>
 #include <QIcon>
+#include <QPoint>
 #include <QString>
 
 #include <array>
@@ -19,6 +20,7 @@ class CEditMarks;
 class CLevelMapView;
 class CSkillComboBox;
 class CUserPrompts;
+class CWindowFit;
 class QComboBox;
 class QTabWidget;
 
@@ -39,8 +41,10 @@ public:
     const SaveData& Record() const { return m_saveData; }
 
     // One exchange between the controls and the values; read = true
-    // validates. False when the read stopped at a bad field.
-    bool UpdateData(bool bSaveAndValidate = true);
+    // validates. False when the read stopped at a bad field; a quiet read
+    // tells no one why.
+    bool UpdateData(bool bSaveAndValidate = true,
+                    CDataExchange::Failures failures = CDataExchange::Failures::Told);
     void TransferChampion(int nTabIndex, bool bToForm);
     int CurrentTab() const;
 
@@ -51,7 +55,7 @@ public:
     void OnTabChanging(int& result); // non-zero result keeps the tab
     void OnTabChanged(int& result);
     void OnLevelChanged();
-    void OnMapCellClicked();
+    void OnMapCellClicked(QPoint cell);
     void OnReload();
     void OnFileChanged(); // the loaded file may have changed on disk
     void OnOK();
@@ -66,7 +70,7 @@ private:
     void ConnectCommands();
     void WatchKeys();
     void PreparePickers();
-    void ShowLevel();
+    void ShowPartyOnMap();
     void LoadFile();
     void ShowLoadedFile();
     bool ReadFormQuietly();
@@ -93,11 +97,12 @@ private:
 
     CEditMarks* m_pMarks = nullptr;
     CChampionTabs* m_pTabs = nullptr;
+    CWindowFit* m_pFit = nullptr;
     std::unique_ptr<CFileNotices> m_pNotices;
 
     bool m_bExchanging = false;   // control signals during an exchange start nothing
     bool m_bInCommand = false;    // a file change waits until the command ends
     bool m_bFileCheckPending = false;
-    bool m_bCentred = false;
+    bool m_bMapShown = false;     // a file was loaded or a level chosen
     int m_nFormTab = 0;           // whose values m_champion holds
 };

@@ -1,5 +1,6 @@
 #include "editor/window/FileNotices.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
@@ -8,6 +9,29 @@
 
 namespace
 {
+// Translated where they are shown, once the user's language is installed.
+constexpr char kOneField[] = QT_TRANSLATE_NOOP("CFileNotices", "1 field");
+constexpr char kFields[] = QT_TRANSLATE_NOOP("CFileNotices", "%1 fields");
+constexpr char kSaved[] = QT_TRANSLATE_NOOP("CFileNotices", "Saved %1 at %2: %3 written.");
+constexpr char kReloaded[] = QT_TRANSLATE_NOOP("CFileNotices", "%1 reloaded at %2.");
+constexpr char kGameSavedReloaded[] = QT_TRANSLATE_NOOP("CFileNotices", "The game saved %1 at %2; values reloaded.");
+constexpr char kGameSavedKept[] =
+    QT_TRANSLATE_NOOP("CFileNotices", "The game saved %1 at %2. Your edits are kept: Save applies them to the "
+                                      "newer save, Reload drops them.");
+constexpr char kOverwritten[] = QT_TRANSLATE_NOOP(
+    "CFileNotices", "%1 was overwritten at %2: the emulator wrote its own copy back over your Save, undoing %3. "
+                    "Your values are still here. Close the game in the emulator, or the emulator, then press Save "
+                    "again.");
+constexpr char kRewriting[] =
+    QT_TRANSLATE_NOOP("CFileNotices", "An emulator is rewriting %1 again and again: it has the game running and "
+                                      "will write over a Save. Close the game first, then Save.");
+
+// The class has no tr() of its own.
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("CFileNotices", text);
+}
+
 QString FileName(const QString& path)
 {
     return QFileInfo(path).fileName();
@@ -20,7 +44,7 @@ QString Now()
 
 QString Fields(std::size_t count)
 {
-    return count == 1 ? QStringLiteral("1 field") : QStringLiteral("%1 fields").arg(count);
+    return count == 1 ? Tr(kOneField) : Tr(kFields).arg(count);
 }
 }
 
@@ -32,12 +56,12 @@ CFileNotices::CFileNotices(QLabel* notice, QPushButton* reload) : m_pNotice(noti
 
 void CFileNotices::ShowSaved(const QString& path, std::size_t fields)
 {
-    Show(QStringLiteral("Saved %1 at %2: %3 written.").arg(FileName(path), Now(), Fields(fields)));
+    Show(Tr(kSaved).arg(FileName(path), Now(), Fields(fields)));
 }
 
 void CFileNotices::ShowReloaded(const QString& path)
 {
-    Show(QStringLiteral("%1 reloaded at %2.").arg(FileName(path), Now()));
+    Show(Tr(kReloaded).arg(FileName(path), Now()));
 }
 
 void CFileNotices::ShowChange(CSaveSession::FileChange change, const QString& path, std::size_t fields)
@@ -48,27 +72,19 @@ void CFileNotices::ShowChange(CSaveSession::FileChange change, const QString& pa
     case Change::None:
         return;
     case Change::Reloaded:
-        Show(QStringLiteral("The game saved %1 at %2; values reloaded.").arg(name, Now()));
+        Show(Tr(kGameSavedReloaded).arg(name, Now()));
         return;
     case Change::NewerSave:
         if (m_bOverwrittenShown)
             return;
-        Show(QStringLiteral("The game saved %1 at %2. Your edits are kept: Save applies them to the newer "
-                            "save, Reload drops them.")
-                 .arg(name, Now()),
-             true);
+        Show(Tr(kGameSavedKept).arg(name, Now()), true);
         return;
     case Change::Overwritten:
-        Show(QStringLiteral("%1 was overwritten at %2: the emulator wrote its own copy back over your Save, "
-                            "undoing %3. Your values are still here. Close the game in the emulator, or the "
-                            "emulator, then press Save again.")
-                 .arg(name, Now(), Fields(fields)));
+        Show(Tr(kOverwritten).arg(name, Now(), Fields(fields)));
         m_bOverwrittenShown = true;
         return;
     case Change::Rewriting:
-        Show(QStringLiteral("An emulator is rewriting %1 again and again: it has the game running and will "
-                            "write over a Save. Close the game first, then Save.")
-                 .arg(name));
+        Show(Tr(kRewriting).arg(name));
         return;
     }
 }

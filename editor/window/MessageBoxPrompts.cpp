@@ -2,7 +2,7 @@
 
 #include "editor/widgets/SaveFileDialog.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -17,13 +17,13 @@ constexpr int kMaxInitialPath = 259;
 
 void CMessageBoxPrompts::ShowWarning(QWidget* owner, const QString& text)
 {
-    QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(), text, QMessageBox::Ok, owner);
+    QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok, owner);
     box.exec();
 }
 
 std::size_t CMessageBoxPrompts::Ask(QWidget* owner, const QString& text, const std::vector<Choice>& choices)
 {
-    QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(), text, QMessageBox::NoButton, owner);
+    QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(), text, QMessageBox::NoButton, owner);
     std::vector<QPushButton*> buttons;
     QPushButton* cancel = nullptr;
     for (const Choice& choice : choices) {

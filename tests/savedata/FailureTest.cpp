@@ -49,7 +49,7 @@ TEST_F(FailureTest, FileIsHeldWhileItsMessageShows)
     const std::string path = Write("b.srm", Image(32768, {})); // no signature: a message comes
     for (const TransferDirection direction : kBothDirections) {
         bool held = false;
-        SetSaveDataMessageHandler([&](const std::string&) { held = !AnotherCanOpen(path); });
+        SetSaveDataMessageHandler([&](const SaveDataFailure&) { held = !AnotherCanOpen(path); });
         SaveData data;
         EXPECT_FALSE(TransferSaveData(path, data, direction));
         EXPECT_TRUE(held);

@@ -125,15 +125,15 @@ TEST_F(FieldStoreTest, PeekReportsNothingAndLeavesTheRecordOnFailure)
         if (path == good)
             CSaveFile::CorruptNthRead(1, 0);
         SaveData data = m_record;
-        std::string failure;
+        SaveDataFailure failure;
         EXPECT_FALSE(PeekSaveData(path, data, m_found, failure));
-        EXPECT_EQ(failure, message);
+        EXPECT_EQ(FailureText(failure), message);
         EXPECT_EQ(data, m_record);
         EXPECT_TRUE(m_found.path.empty());
     }
     SaveData data;
-    std::string failure;
-    ASSERT_TRUE(PeekSaveData(good, data, m_found, failure)) << failure;
+    SaveDataFailure failure;
+    ASSERT_TRUE(PeekSaveData(good, data, m_found, failure)) << FailureText(failure);
     EXPECT_EQ(data, SaveFormat::Decode(m_image, 0));
     EXPECT_EQ(m_found.contents.bytes, m_image);
     CSaveFile peeker; // nor keeps anyone out

@@ -20,13 +20,13 @@ protected:
     {
         std::filesystem::remove_all(m_root);
         std::filesystem::create_directories(m_root / u8"セーブ");
-        SetSaveDataMessageHandler([this](const std::string& text) { m_messages.push_back(text); });
+        SetSaveDataMessageHandler([this](const SaveDataFailure& failure) { m_messages.push_back(FailureText(failure)); });
     }
 
     ~SaveFileTest() override
     {
         CSaveFile::ClearInjectedFailures();
-        SetSaveDataMessageHandler([](const std::string&) {});
+        SetSaveDataMessageHandler([](const SaveDataFailure&) {});
         std::error_code ignored; // a read-only file cannot be deleted on Windows
         for (const auto& entry : std::filesystem::recursive_directory_iterator(m_root, ignored))
             std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all, ignored);

@@ -8,8 +8,8 @@
 
 // Stands in for the modal windows, so no test ever blocks: records every
 // warning and question, answers questions with the button named next in
-// answers (the reject button, as Escape, when none is left), and the
-// file-open window with nextChoice.
+// answers, written without its access key's '&' (the reject button, as
+// Escape, when none is left), and the file-open window with nextChoice.
 class CRecordingPrompts : public CUserPrompts
 {
 public:
@@ -20,7 +20,8 @@ public:
         questions.append(text);
         const QString wanted = answers.isEmpty() ? QString() : answers.takeFirst();
         const auto chosen = std::find_if(choices.begin(), choices.end(), [&](const Choice& choice) {
-            return wanted.isEmpty() ? choice.role == QMessageBox::RejectRole : choice.text == wanted;
+            return wanted.isEmpty() ? choice.role == QMessageBox::RejectRole
+                                    : QString(choice.text).remove(QLatin1Char('&')) == wanted;
         });
         EXPECT_NE(chosen, choices.end()) << "no button " << wanted.toStdString();
         return static_cast<std::size_t>(chosen - choices.begin());

@@ -1,15 +1,16 @@
 // The editor window as a user drives it: every field through its own
 // control into its own bytes, the checks on input, the tabs, the map and
 // the commands.
+#include "editor/window/ControlNames.h"
 #include "support/EditorFixture.h"
+
+#include <QWheelEvent>
 
 #include <functional>
 
 namespace
 {
-const QString kNotANumber = QStringLiteral("正の整数を入力してください。");
-const QString kByteRange = QStringLiteral("0から255までの整数を入力してください。");
-const QString kWordRange = QStringLiteral("0から65535までの整数を入力してください。");
+const QString kManaRefused = QStringLiteral("Mana (current), Player 1: enter a whole number from 0 to 65535.");
 
 using FormTest = EditorFixture;
 
@@ -111,7 +112,7 @@ TEST_F(FormTest, EveryNumberIsCheckedInExchangeOrderAgainstItsFieldsWidth)
     for (const auto& [id, most] : order) {
         EXPECT_FALSE(m_dialog->UpdateData(true));
         EXPECT_TRUE(HasFocus(id)) << "expected " << id;
-        expected << (most == kByte ? kByteRange : kWordRange);
+        expected << QStringLiteral("%1: enter a whole number from 0 to %2.").arg(ControlFieldName(id, 0)).arg(most);
         Type(id, QString::number(most));
     }
     EXPECT_TRUE(m_dialog->UpdateData(true));
@@ -135,7 +136,7 @@ TEST_F(FormTest, TabsChangeByClickAndKeysButABadFieldKeepsTheTab)
         EXPECT_EQ(Tabs()->currentIndex(), 0);
         EXPECT_TRUE(HasFocus(IDC_MANA_CUR));
     }
-    EXPECT_EQ(m_prompts.warnings, QStringList(std::size(ways), kNotANumber));
+    EXPECT_EQ(m_prompts.warnings, QStringList(std::size(ways), kManaRefused));
 
     Type(IDC_MANA_CUR, QStringLiteral("5"));
     const Qt::KeyboardModifiers ctrl = Qt::ControlModifier, ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
@@ -152,41 +153,103 @@ TEST_F(FormTest, TabsChangeByClickAndKeysButABadFieldKeepsTheTab)
     EXPECT_EQ(Text(IDC_HP_CUR) + " " + Text(IDC_MANA_CUR), QStringLiteral("123 5"));
 }
 
-TEST_F(FormTest, MapShowsTheLoadedCellTakesClicksAndFollowsTheLevel)
+// After every kind of action the map marks, on the level the list shows,
+// the cell that x and y show; a refused action moves none of them.
+TEST_F(FormTest, MapListAndFieldsAgreeAfterEveryAction)
 {
-    LoadDemo();
-    EXPECT_TRUE(Map()->HasLayout());
-    EXPECT_EQ(Map()->SelectedCell(), QPoint(4, 3));
-    const CellRect cell = Map()->CellRectAt(7, 5);
-    QTest::mouseClick(Map(), Qt::LeftButton, {}, Map()->contentsRect().topLeft() + QPoint(cell.left, cell.top));
-    EXPECT_EQ(std::pair(Text(IDC_X), Text(IDC_Y)), std::pair(QStringLiteral("7"), QStringLiteral("5")));
-
-    Combo(IDC_LEVEL)->setCurrentIndex(12);
-    EXPECT_EQ(Map()->Level(), 12u);
-    EXPECT_EQ(Map()->SelectedCell(), QPoint(-1, -1));
-    EXPECT_EQ(m_dialog->Record().party.level, 12);
-    EXPECT_EQ(Text(IDC_X), QStringLiteral("7"));
+    auto clickCell = [this](int col, int row) {
+        const CellRect cell = Map()->CellRectAt(col, row);
+        QTest::mouseClick(Map(), Qt::LeftButton, {}, Map()->contentsRect().topLeft() + QPoint(cell.left, cell.top));
+    };
+    auto typeCell = [this](int x, int y) {
+        Type(IDC_X, QString::number(x));
+        Type(IDC_Y, QString::number(y));
+    };
+    const std::tuple<const char*, std::function<void()>, QPoint, int, int> steps[] = {
+        {"load", [&] { LoadDemo(); }, {4, 3}, 0, 0},
+        {"map click", [&] { clickCell(7, 5); }, {7, 5}, 0, 0},
+        {"Enter", [&] { typeCell(2, 6); QTest::keyClick(Edit(IDC_HP_MAX), Qt::Key_Return); }, {2, 6}, 0, 0},
+        {"level change", [&] { Combo(IDC_LEVEL)->setCurrentIndex(12); }, {2, 6}, 12, 0},
+        {"tab change", [&] { typeCell(9, 9); ClickTab(1); }, {9, 9}, 12, 0},
+        {"level back", [&] { Combo(IDC_LEVEL)->setCurrentIndex(0); }, {9, 9}, 0, 0},
+        {"refused click", [&] { Type(IDC_HP_CUR, QStringLiteral("abc")); clickCell(10, 8); }, {9, 9}, 0, 1},
+        {"refused level", [&] { Combo(IDC_LEVEL)->setCurrentIndex(4); }, {9, 9}, 0, 2},
+        {"save", [&] { Type(IDC_HP_CUR, QStringLiteral("1")); Click(IDC_SAVE); }, {9, 9}, 0, 2},
+    };
+    for (const auto& [action, act, cell, level, warnings] : steps) {
+        act();
+        EXPECT_EQ(Map()->SelectedCell(), cell) << action;
+        EXPECT_EQ(QPoint(Text(IDC_X).toInt(), Text(IDC_Y).toInt()), cell) << action;
+        EXPECT_EQ(Map()->Level(), static_cast<std::uint32_t>(level)) << action;
+        EXPECT_EQ(Combo(IDC_LEVEL)->currentIndex(), level) << action;
+        EXPECT_EQ(m_prompts.warnings.size(), warnings) << action;
+    }
+    const Bytes file = ReadAll(m_savePath);
+    const PartyState saved = SaveFormat::Decode(file, SaveFormat::Base(file).value_or(0)).party;
+    EXPECT_EQ(std::tuple(saved.x, saved.y, saved.level), std::tuple(9, 9, 0));
 }
 
-TEST_F(FormTest, BrowseEnterAndEscape)
+TEST_F(FormTest, KeysGiveTheCommandsAndReachTheFields)
 {
+    auto key = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    };
+    auto savedHp = [this] {
+        const Bytes file = ReadAll(m_savePath);
+        return SaveFormat::Decode(file, SaveFormat::Base(file).value_or(0)).champions[0].hpCurrent;
+    };
     m_prompts.nextChoice = m_savePath;
-    Click(IDC_BROWSE);
-    QTest::keyClick(Edit(IDC_PATH), Qt::Key_Return);
-    EXPECT_EQ(Text(IDC_HP_CUR), QStringLiteral("0")) << "Enter in a field is no Load";
-    Control(IDC_LOAD)->setFocus();
-    QTest::keyClick(Control(IDC_LOAD), Qt::Key_Return); // a focused button is clicked
+    key(Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(Text(IDC_PATH), m_savePath);
+    key(Qt::Key_Return); // in the path field: Load
     EXPECT_EQ(Text(IDC_HP_CUR), QStringLiteral("85"));
+
+    const std::pair<Qt::Key, int> accessKeys[] = {
+        {Qt::Key_G, IDC_STRENGTH_CUR}, {Qt::Key_X, IDC_X}, {Qt::Key_V, IDC_LEVEL}, {Qt::Key_F, IDC_PATH}};
+    for (const auto& [letter, id] : accessKeys) {
+        key(letter, Qt::AltModifier);
+        EXPECT_TRUE(HasFocus(id)) << id;
+    }
+    Type(IDC_HP_CUR, QStringLiteral("99"));
+    key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(savedHp(), 99);
+    for (const auto& [load, modifiers] : {std::pair(Qt::Key_F5, Qt::NoModifier), std::pair(Qt::Key_L, Qt::AltModifier)}) {
+        Type(IDC_HP_CUR, QStringLiteral("7"));
+        key(load, modifiers);
+        // An access key clicks its button the way a click looks: a moment later.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return Text(IDC_HP_CUR) == QStringLiteral("99"); })) << load;
+    }
+    Type(IDC_HP_CUR, QStringLiteral("98"));
+    key(Qt::Key_S, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return savedHp() == 98; }));
+
+    key(Qt::Key_3, Qt::AltModifier);
+    EXPECT_EQ(Tabs()->currentIndex(), 2);
 
     Type(IDC_Y, QStringLiteral("x"));
     QTest::keyClick(Edit(IDC_HP_MAX), Qt::Key_Enter);
     EXPECT_TRUE(m_dialog->isVisible());
-    EXPECT_EQ(m_prompts.warnings, QStringList{kNotANumber});
+    EXPECT_EQ(m_prompts.warnings.size(), 1);
     EXPECT_TRUE(HasFocus(IDC_Y));
-
-    QTest::keyClick(Edit(IDC_Y), Qt::Key_Escape);
+    key(Qt::Key_Escape);
     EXPECT_FALSE(m_dialog->isVisible());
     EXPECT_EQ(m_dialog->result(), QDialog::Rejected);
+}
+
+// A wheel turned over the window must not change a value Save would write.
+TEST_F(FormTest, TheWheelChangesADropDownOnlyWhileItHasTheFocus)
+{
+    LoadDemo();
+    for (const int id : {IDC_DIRECTION, IDC_LEVEL, IDC_PLAYERS, IDC_FIGHTER}) {
+        Combo(id)->setCurrentIndex(1);
+        for (const bool focused : {false, true}) {
+            Control(focused ? id : IDC_PATH)->setFocus();
+            QWheelEvent down({5, 5}, Combo(id)->mapToGlobal(QPoint(5, 5)), {}, {0, -120}, Qt::NoButton, {},
+                             Qt::NoScrollPhase, false);
+            QApplication::sendEvent(Combo(id), &down);
+            EXPECT_EQ(Combo(id)->currentIndex(), focused ? 2 : 1) << id << (focused ? " focused" : "");
+        }
+    }
 }
 
 TEST_F(FormTest, NothingIsWrittenWithoutASuccessfulLoad)

@@ -12,6 +12,7 @@ namespace
 {
 TEST(MessageBoxPromptsTest, QuestionDefaultsToCancelAndEscapeCancels)
 {
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Dungeon Ledger"));
     QWidget owner;
     QStringList seen;
     QTimer::singleShot(0, [&] {
@@ -19,7 +20,7 @@ TEST(MessageBoxPromptsTest, QuestionDefaultsToCancelAndEscapeCancels)
         ASSERT_NE(box, nullptr);
         for (QAbstractButton* button : box->buttons())
             seen << QStringLiteral("%1:%2").arg(button->text()).arg(box->buttonRole(button));
-        seen << box->defaultButton()->text();
+        seen << box->defaultButton()->text() << box->windowTitle();
         QTest::keyClick(box, Qt::Key_Escape);
         EXPECT_FALSE(box->isVisible()) << "Escape closes the question";
         QTimer::singleShot(0, box, [box] { box->done(-1); }); // if it did not, so the test goes on
@@ -29,6 +30,6 @@ TEST(MessageBoxPromptsTest, QuestionDefaultsToCancelAndEscapeCancels)
                                                   {QStringLiteral("Cancel"), QMessageBox::RejectRole}}),
               1u) << "Escape answers Cancel";
     seen.sort(); // the platform decides the order the buttons stand in
-    EXPECT_EQ(seen.join(", ").toStdString(), "Cancel, Cancel:1, Overwrite:0");
+    EXPECT_EQ(seen.join(", ").toStdString(), "Cancel, Cancel:1, Dungeon Ledger, Overwrite:0");
 }
 }

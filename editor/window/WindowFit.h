@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+#include <QSize>
+
+class QDialog;
+class QScreen;
+class QScrollArea;
+
+// Keeps the editor window on its screen. The layout never shrinks: where it
+// is taller or wider than the screen's free area, the window takes the free
+// area and scrolls. Either way its size is fixed, so it can be dragged
+// neither smaller (cutting controls off) nor larger (empty space). A field
+// that takes the focus is scrolled into view.
+class CWindowFit : public QObject
+{
+public:
+    CWindowFit(QDialog& dialog, QScrollArea& scroller);
+
+    // Sizes the window for the screen it is on, and centres it the first
+    // time it is shown.
+    void OnShow();
+
+    // The room a window frame takes around the client area: the frame the
+    // window has, or what a title bar and borders take before it has one.
+    static QSize FrameExtent(const QDialog& dialog);
+
+private:
+    void FitTo(const QScreen& screen);
+    void Centre(const QScreen& screen);
+    void ShowFocused(QWidget* now);
+
+    QDialog& m_dialog;
+    QScrollArea& m_scroller;
+    bool m_bCentred = false;
+};
