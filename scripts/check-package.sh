@@ -87,7 +87,7 @@ installed_desktop=/usr/share/applications/$app_id.desktop
 [ -x /usr/bin/dungeon-ledger ] || fail "/usr/bin/dungeon-ledger is not executable"
 [ -f "$installed_desktop" ] || fail "$installed_desktop is missing"
 desktop-file-validate "$installed_desktop"
-[ "$(desktop_value "$installed_desktop" Exec)" = dungeon-ledger ] || fail "Exec= does not start dungeon-ledger"
+[ "$(desktop_value "$installed_desktop" Exec)" = "dungeon-ledger %f" ] || fail "Exec= does not start dungeon-ledger with the file"
 [ -f "/usr/share/metainfo/$app_id.metainfo.xml" ] || fail "the metainfo is missing"
 [ -f "/usr/share/icons/hicolor/scalable/apps/$app_id.svg" ] || fail "the scalable icon is missing"
 for size in 16 24 32 48 64 128 256; do

@@ -28,6 +28,8 @@ constexpr char kApplyButton[] = QT_TRANSLATE_NOOP("CSaveSession", "&Apply my edi
 constexpr char kReloadButton[] = QT_TRANSLATE_NOOP("CSaveSession", "&Reload");
 constexpr char kCancelButton[] = QT_TRANSLATE_NOOP("CSaveSession", "&Cancel");
 constexpr char kWriteButton[] = QT_TRANSLATE_NOOP("CSaveSession", "&Write");
+constexpr char kChooseFirst[] =
+    QT_TRANSLATE_NOOP("CSaveSession", "Choose a save file first: type its path or press Browse.");
 constexpr char kLoadFirst[] = QT_TRANSLATE_NOOP("CSaveSession", "Load a save file before saving.");
 constexpr char kCannotLoad[] = QT_TRANSLATE_NOOP("CSaveSession", "Cannot load '%1': %2");
 constexpr char kCannotSave[] = QT_TRANSLATE_NOOP("CSaveSession", "Cannot save '%1': %2");
@@ -125,6 +127,10 @@ QString CSaveSession::LoadedPath() const
 
 bool CSaveSession::Load(const QString& path, SaveData& data)
 {
+    if (path.isEmpty()) {
+        m_prompts.ShowWarning(m_pPromptOwner, Tr(kChooseFirst));
+        return false;
+    }
     SaveFileSnapshot loaded;
     if (!LoadSaveData(PathText(path), data, loaded))
         return false;

@@ -62,6 +62,7 @@ void CLevelMapView::SetLevel(std::uint32_t nLevel)
     m_nLevel = nLevel;
     update();
     LayoutCells();
+    NotifyScreenReaders(QAccessible::TableModelChanged);
 }
 
 void CLevelMapView::SetSelectedCell(std::int32_t nCol, std::int32_t nRow)
@@ -71,6 +72,23 @@ void CLevelMapView::SetSelectedCell(std::int32_t nCol, std::int32_t nRow)
     m_nSelCol = nCol;
     m_nSelRow = nRow;
     update();
+    NotifyScreenReaders(QAccessible::Selection);
+}
+
+// A new level or a new place of the party changes the map's name, which a
+// screen reader reads out; a new level also makes new cells.
+void CLevelMapView::NotifyScreenReaders(QAccessible::Event what)
+{
+    if (what == QAccessible::TableModelChanged) {
+        QAccessibleTableModelChangeEvent reset(this, QAccessibleTableModelChangeEvent::ModelReset);
+        QAccessible::updateAccessibility(&reset);
+    } else if (IsOnGrid(SelectedCell())) {
+        QAccessibleEvent selection(this, what);
+        selection.setChild(m_nSelRow * static_cast<int>(ColumnCount()) + m_nSelCol);
+        QAccessible::updateAccessibility(&selection);
+    }
+    QAccessibleEvent name(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&name);
 }
 
 QSize CLevelMapView::GridSize() const
@@ -124,16 +142,35 @@ void CLevelMapView::PlaceCells(int xoff, int yoff, int side)
 
 void CLevelMapView::PressAt(int x, int y)
 {
+    ClickCell(CellAt(x, y));
+}
+
+QPoint CLevelMapView::CellAt(int x, int y) const
+{
     if (!m_bLayoutValid || !HasLevelInTable())
-        return;
-    for (std::uint32_t i = 0; i < RowCount(); ++i) {
-        for (std::uint32_t j = 0; j < ColumnCount(); ++j) {
-            if (!Contains(m_rcCells[i][j], x, y))
-                continue;
-            emit cellClicked(QPoint(static_cast<int>(j), static_cast<int>(i)));
-            return;
-        }
-    }
+        return {-1, -1};
+    for (std::uint32_t i = 0; i < RowCount(); ++i)
+        for (std::uint32_t j = 0; j < ColumnCount(); ++j)
+            if (Contains(m_rcCells[i][j], x, y))
+                return {static_cast<int>(j), static_cast<int>(i)};
+    return {-1, -1};
+}
+
+void CLevelMapView::ClickCell(QPoint cell)
+{
+    if (IsOnGrid(cell))
+        emit cellClicked(cell);
+}
+
+bool CLevelMapView::IsOnGrid(QPoint cell) const
+{
+    return m_bLayoutValid && HasLevelInTable() && cell.x() >= 0 && cell.y() >= 0 &&
+           static_cast<std::uint32_t>(cell.x()) < ColumnCount() && static_cast<std::uint32_t>(cell.y()) < RowCount();
+}
+
+bool CLevelMapView::IsOpen(QPoint cell) const
+{
+    return IsOnGrid(cell) && IsOpenSquare(static_cast<std::uint32_t>(cell.y()), static_cast<std::uint32_t>(cell.x()));
 }
 
 void CLevelMapView::paintEvent(QPaintEvent* event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QFrame>
 #include <QPoint>
 #include <QSize>
@@ -52,6 +53,12 @@ public:
     // A press at x, y, relative to the top-left corner of the contents
     // rectangle: announces the cell there, if any.
     void PressAt(int x, int y);
+    // The cell at x, y (as for PressAt), or (-1, -1) off the grid.
+    QPoint CellAt(int x, int y) const;
+    // Announces a click on the cell, if it lies on the grid laid out.
+    void ClickCell(QPoint cell);
+    bool IsOnGrid(QPoint cell) const;
+    bool IsOpen(QPoint cell) const; // an 'X' square of the level, not a wall
 
 signals:
     // Emitted once per press on a cell, with its column and row.
@@ -70,6 +77,7 @@ private:
     bool IsSelected(std::uint32_t row, std::uint32_t col) const;
     bool IsOpenSquare(std::uint32_t row, std::uint32_t col) const;
     void PaintMap(QPainter& painter) const;
+    void NotifyScreenReaders(QAccessible::Event what);
 
     std::uint32_t m_nLevel = 0;
     CellRect m_rcClient = {};

@@ -1,6 +1,8 @@
 #include "editor/widgets/SaveFileDialog.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QFileSystemModel>
 
 namespace
@@ -17,7 +19,8 @@ QString Tr(const char* text)
 }
 }
 
-CSaveFileDialog::CSaveFileDialog(QWidget* owner, const QString& initialPath) : QFileDialog(owner)
+CSaveFileDialog::CSaveFileDialog(QWidget* owner, const QString& initialPath, const QString& lastFolder)
+    : QFileDialog(owner)
 {
 #ifndef Q_OS_WIN
     // Other platforms' dialogs read "*.*" as names with a dot; Qt's own
@@ -30,8 +33,27 @@ CSaveFileDialog::CSaveFileDialog(QWidget* owner, const QString& initialPath) : Q
     setAcceptMode(QFileDialog::AcceptOpen);
     setNameFilters({Tr(kSrmFilter), Tr(kAllFilter)});
     setDefaultSuffix(kSrmSuffix);
-    if (!initialPath.isEmpty())
-        selectFile(initialPath);
+    StartAt(initialPath, lastFolder);
+}
+
+// The folder and the name are given apart: Windows' own dialog takes only
+// the name part of a full path and would open in a folder of its choosing.
+void CSaveFileDialog::StartAt(const QString& initialPath, const QString& lastFolder)
+{
+    const QFileInfo given(initialPath);
+    const QDir folder = given.isDir() ? QDir(given.absoluteFilePath()) : given.absoluteDir();
+    if (!initialPath.isEmpty() && folder.exists())
+        setDirectory(folder);
+    else if (!lastFolder.isEmpty())
+        setDirectory(lastFolder);
+    if (given.isFile())
+        selectFile(given.fileName());
+}
+
+QString CSaveFileDialog::ChosenFile() const
+{
+    const QStringList files = selectedFiles();
+    return files.isEmpty() ? QString() : QDir::toNativeSeparators(files.constFirst());
 }
 
 void CSaveFileDialog::OnFilterSelected(const QString& filter)

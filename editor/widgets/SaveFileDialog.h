@@ -13,8 +13,14 @@ class QWidget;
 class CSaveFileDialog : public QFileDialog
 {
 public:
-    CSaveFileDialog(QWidget* owner, const QString& initialPath);
+    // Opens in the folder of initialPath, or in lastFolder where that folder
+    // does not exist, with the file's name filled in only if it exists.
+    CSaveFileDialog(QWidget* owner, const QString& initialPath, const QString& lastFolder);
+
+    // The chosen file, with the system's own separators; empty if none.
+    QString ChosenFile() const;
 
 private:
     void OnFilterSelected(const QString& filter);
+    void StartAt(const QString& initialPath, const QString& lastFolder);
 };

@@ -1,5 +1,8 @@
 #include "editor/window/DialogBuilder.h"
 
+#include "editor/widgets/ComboBoxAccessible.h"
+#include "editor/widgets/DropDown.h"
+#include "editor/widgets/LevelMapAccessible.h"
 #include "editor/widgets/LevelMapView.h"
 #include "editor/widgets/SkillComboBox.h"
 #include "editor/widgets/WheelGuard.h"
@@ -70,7 +73,11 @@ double TextFitFactor(const QFontMetrics& metrics, double unitX, double unitY)
 
 QComboBox* MakeCombo(const DialogControl& control, QWidget* parent)
 {
-    QComboBox* box = control.kind == ControlKind::SkillPicker ? new CSkillComboBox(parent) : new QComboBox(parent);
+    // Screen readers get them named, with their value apart.
+    static const bool s_bAccessible = (QAccessible::installFactory(&CComboBoxAccessible::Factory), true);
+    Q_UNUSED(s_bAccessible);
+    QComboBox* box = control.kind == ControlKind::SkillPicker ? static_cast<QComboBox*>(new CSkillComboBox(parent))
+                                                              : new CDropDown(parent);
     if (control.kind == ControlKind::DropDown) {
         box->setEditable(true);
         box->setInsertPolicy(QComboBox::NoInsert);
@@ -104,6 +111,14 @@ QWidget* MakeButton(const DialogControl& control, QWidget* parent)
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
+}
+
+QWidget* MakeMapView(QWidget* parent)
+{
+    // Screen readers get the map as a table of its squares.
+    static const bool s_bAccessible = (QAccessible::installFactory(&CLevelMapAccessible::Factory), true);
+    Q_UNUSED(s_bAccessible);
+    return new CLevelMapView(parent);
 }
 
 // The controls lie on one page that scrolls when the screen is too small
@@ -211,7 +226,7 @@ QWidget* CDialogBuilder::CreateControl(const DialogControl& control, QWidget& pa
         widget = MakeTabControl(&page);
         break;
     case ControlKind::MapView:
-        widget = new CLevelMapView(&page);
+        widget = MakeMapView(&page);
         break;
     }
     widget->setGeometry(ToPixels(control.x, control.y, control.cx, control.cy));

@@ -1,7 +1,7 @@
 #include "editor/window/EditorDlg.h"
 
+#include "editor/form/DesktopPath.h"
 #include "editor/form/NumberText.h"
-#include "editor/widgets/LevelMapTable.h"
 #include "editor/widgets/LevelMapView.h"
 #include "editor/widgets/SkillComboBox.h"
 #include "editor/window/ChampionTabs.h"
@@ -9,6 +9,7 @@
 #include "editor/window/DialogBuilder.h"
 #include "editor/window/DialogKeys.h"
 #include "editor/window/EditMarks.h"
+#include "editor/window/FileDrop.h"
 #include "editor/window/MessageBoxPrompts.h"
 #include "editor/window/WindowFit.h"
 #include "resources/AppIcon.h"
@@ -18,6 +19,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScrollArea>
@@ -33,12 +35,6 @@ constexpr FieldRange kWord = FieldRange::Word;
 constexpr char kOutOfMemoryMessage[] = QT_TRANSLATE_NOOP("CEditorDlg", "Out of memory.");
 constexpr char kInternalErrorMessage[] = QT_TRANSLATE_NOOP("CEditorDlg", "Internal application error.");
 
-constexpr std::array<int, 4> kPickerIds = {IDC_FIGHTER, IDC_NINJA, IDC_PRIEST, IDC_WIZARD};
-
-bool IsValidLevel(std::int32_t level)
-{
-    return level >= 0 && static_cast<std::size_t>(level) < LevelMapTable::kLevelCount;
-}
 }
 
 CEditorDlg::CEditorDlg(QWidget* parent) : CEditorDlg(CMessageBoxPrompts::Standard(), parent) {}
@@ -58,8 +54,6 @@ CEditorDlg::CEditorDlg(CUserPrompts& prompts, QWidget* parent)
     m_pMapView = static_cast<CLevelMapView*>(GetDlgItem(IDC_MAP));
     m_pTabCtrl = static_cast<QTabWidget*>(GetDlgItem(IDC_TAB));
     m_pLevelList = static_cast<QComboBox*>(GetDlgItem(IDC_LEVEL));
-    for (std::size_t i = 0; i < kPickerIds.size(); ++i)
-        m_pickers[i] = static_cast<CSkillComboBox*>(GetDlgItem(kPickerIds[i]));
     m_pNotices = std::make_unique<CFileNotices>(static_cast<QLabel*>(GetDlgItem(IDC_NOTICE)),
                                                 static_cast<QPushButton*>(GetDlgItem(IDC_RELOAD)));
     m_pMarks = new CEditMarks(m_controls, m_session.Baseline(), this);
@@ -87,15 +81,10 @@ void CEditorDlg::OnInitDialog()
     UpdateData(false);
     setWindowIcon(m_hIcon);
     m_pickerFont = font();
-    PreparePickers();
-    GetDlgItem(IDC_PATH)->setFocus(Qt::OtherFocusReason);
-}
-
-void CEditorDlg::PreparePickers()
-{
     const int fieldHeight = CSkillComboBox::SelectionFieldHeight(m_pickerFont);
-    for (CSkillComboBox* picker : m_pickers)
-        picker->Prepare(m_pickerFont, fieldHeight);
+    for (const int nId : {IDC_FIGHTER, IDC_NINJA, IDC_PRIEST, IDC_WIZARD})
+        static_cast<CSkillComboBox*>(GetDlgItem(nId))->Prepare(m_pickerFont, fieldHeight);
+    GetDlgItem(IDC_PATH)->setFocus(Qt::OtherFocusReason);
 }
 
 // Every command handler is dropped while an exchange is running, so that a
@@ -152,6 +141,7 @@ void CEditorDlg::WatchKeys()
     for (const auto& [id, control] : m_controls)
         keys->Watch(control);
     keys->Watch(m_pTabCtrl->tabBar());
+    (new CFileDrop([this](const QString& path) { OpenFile(path); }, this))->WatchAll(this);
 }
 
 void CEditorDlg::showEvent(QShowEvent* event)
@@ -168,6 +158,8 @@ bool CEditorDlg::UpdateData(bool bSaveAndValidate, CDataExchange::Failures failu
     try {
         DoDataExchange(dx);
         ShowPartyOnMap();
+        if (!bSaveAndValidate)
+            NameControls(m_controls, m_nFormTab); // the champion in the names follows the tab
         return true;
     } catch (const CExchangeStopped&) {
         return false;
@@ -197,6 +189,8 @@ void CEditorDlg::DoDataExchange(CDataExchange& dx)
     dx.Number(IDC_MANA_CUR, m_champion.manaCurrent, kWord);
     dx.Number(IDC_MANA_MAX, m_champion.manaMax, kWord);
     dx.Text(IDC_PATH, m_strPath);
+    if (dx.m_bSaveAndValidate)
+        m_strPath = DesktopPath(m_strPath);
     dx.Number(IDC_STAMINA_CUR, m_champion.staminaCurrent, kWord);
     dx.Number(IDC_STAMINA_MAX, m_champion.staminaMax, kWord);
     dx.Number(IDC_STRENGTH_CUR, m_champion.strengthCurrent, kByte);
@@ -243,6 +237,14 @@ void CEditorDlg::OnBrowse()
         return;
     m_strPath = *chosen;
     UpdateData(false);
+}
+
+// A file the desktop hands over (command line, drop) takes the same steps as
+// the path typed in and Load pressed.
+void CEditorDlg::OpenFile(const QString& path)
+{
+    static_cast<QLineEdit*>(GetDlgItem(IDC_PATH))->setText(DesktopPath(path));
+    Route([this] { OnLoad(); });
 }
 
 void CEditorDlg::OnLoad()
@@ -352,7 +354,7 @@ void CEditorDlg::OnLevelChanged()
     if (!UpdateData(true)) {
         // The list goes back to the level a Save would write.
         const QScopedValueRollback exchanging(m_bExchanging, true);
-        m_pLevelList->setCurrentIndex(IsValidLevel(m_saveData.party.level) ? m_saveData.party.level : -1);
+        m_pLevelList->setCurrentIndex(m_saveData.party.level); // none for a level it does not list
         return;
     }
     m_bMapShown = true;

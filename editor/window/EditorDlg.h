@@ -48,6 +48,9 @@ public:
     void TransferChampion(int nTabIndex, bool bToForm);
     int CurrentTab() const;
 
+    // Puts a path in the field and loads it, as Load does.
+    void OpenFile(const QString& path);
+
     // Commands, as the window's events run them.
     void OnBrowse();
     void OnLoad();
@@ -69,7 +72,6 @@ private:
     void OnInitDialog();
     void ConnectCommands();
     void WatchKeys();
-    void PreparePickers();
     void ShowPartyOnMap();
     void LoadFile();
     void ShowLoadedFile();
@@ -93,7 +95,6 @@ private:
     CLevelMapView* m_pMapView = nullptr;
     QTabWidget* m_pTabCtrl = nullptr;
     QComboBox* m_pLevelList = nullptr;
-    std::array<CSkillComboBox*, 4> m_pickers{};
 
     CEditMarks* m_pMarks = nullptr;
     CChampionTabs* m_pTabs = nullptr;

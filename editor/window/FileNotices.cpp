@@ -1,5 +1,6 @@
 #include "editor/window/FileNotices.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
@@ -94,9 +95,16 @@ void CFileNotices::Clear()
     Show(QString());
 }
 
+// The notice is also the label's accessible name, and its change is
+// announced: nothing else draws a screen reader's attention to it.
 void CFileNotices::Show(const QString& text, bool offerReload)
 {
     m_bOverwrittenShown = false;
     m_pNotice->setText(text);
+    m_pNotice->setAccessibleName(text);
     m_pReload->setVisible(offerReload);
+    if (!text.isEmpty()) {
+        QAccessibleEvent alert(m_pNotice, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
 }

@@ -42,10 +42,11 @@ std::size_t CMessageBoxPrompts::Ask(QWidget* owner, const QString& text, const s
 
 std::optional<QString> CMessageBoxPrompts::ChooseSaveFile(QWidget* owner, const QString& initialPath)
 {
-    CSaveFileDialog dialog(owner, initialPath.left(kMaxInitialPath));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    CSaveFileDialog dialog(owner, initialPath.left(kMaxInitialPath), m_strLastFolder);
+    if (dialog.exec() != QDialog::Accepted || dialog.ChosenFile().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    m_strLastFolder = dialog.directory().absolutePath();
+    return dialog.ChosenFile();
 }
 
 CMessageBoxPrompts& CMessageBoxPrompts::Standard()

@@ -12,4 +12,7 @@ public:
 
     // The shared instance the program uses.
     static CMessageBoxPrompts& Standard();
+
+private:
+    QString m_strLastFolder; // where the last file was chosen, for this run only
 };

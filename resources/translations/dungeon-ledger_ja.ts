@@ -62,6 +62,45 @@
     </message>
 </context>
 <context>
+    <name>CLevelMapAccessible</name>
+    <message>
+        <source>Level map, no level shown</source>
+        <translation>レベルマップ、表示中のレベルなし</translation>
+    </message>
+    <message>
+        <source>Level map, level %1</source>
+        <translation>レベルマップ、レベル %1</translation>
+    </message>
+    <message>
+        <source>%1, party at column %2, row %3</source>
+        <translation>%1、パーティーは %2 列 %3 行</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>%1 列</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>%1 行</translation>
+    </message>
+    <message>
+        <source>column %1, row %2</source>
+        <translation>%1 列 %2 行</translation>
+    </message>
+    <message>
+        <source>, open</source>
+        <translation>、通路</translation>
+    </message>
+    <message>
+        <source>, wall</source>
+        <translation>、壁</translation>
+    </message>
+    <message>
+        <source>, party</source>
+        <translation>、パーティー</translation>
+    </message>
+</context>
+<context>
     <name>CSaveFileDialog</name>
     <message>
         <source>SRM files (*.srm)</source>
@@ -157,6 +196,21 @@ Apply my edits writes only the fields you changed into the file as it is now; ev
     <message>
         <source>the disk took only part of what was written</source>
         <translation>書き込んだ内容の一部しかディスクに書き込めませんでした</translation>
+    </message>
+    <message>
+        <source>Choose a save file first: type its path or press Browse.</source>
+        <translation>先にセーブファイルを選んでください。パスを入力するか、Browse を押してください。</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Edits the party and the champions of a Super Famicom Dungeon Master save file (.srm).</source>
+        <translation>スーパーファミコン版ダンジョンマスターのセーブファイル (.srm) のパーティーとチャンピオンを編集します。</translation>
+    </message>
+    <message>
+        <source>The save file to load at start.</source>
+        <translation>起動時に読み込むセーブファイル。</translation>
     </message>
 </context>
 <context>
@@ -284,6 +338,78 @@ Apply my edits writes only the fields you changed into the file as it is now; ev
     <message>
         <source>%1, Player %2</source>
         <translation>%1, Player %2</translation>
+    </message>
+    <message>
+        <source>HP current</source>
+        <translation>HP current</translation>
+    </message>
+    <message>
+        <source>HP maximum</source>
+        <translation>HP maximum</translation>
+    </message>
+    <message>
+        <source>Stamina current</source>
+        <translation>Stamina current</translation>
+    </message>
+    <message>
+        <source>Stamina maximum</source>
+        <translation>Stamina maximum</translation>
+    </message>
+    <message>
+        <source>Mana current</source>
+        <translation>Mana current</translation>
+    </message>
+    <message>
+        <source>Mana maximum</source>
+        <translation>Mana maximum</translation>
+    </message>
+    <message>
+        <source>Strength current</source>
+        <translation>Strength current</translation>
+    </message>
+    <message>
+        <source>Strength maximum</source>
+        <translation>Strength maximum</translation>
+    </message>
+    <message>
+        <source>Dexterity current</source>
+        <translation>Dexterity current</translation>
+    </message>
+    <message>
+        <source>Dexterity maximum</source>
+        <translation>Dexterity maximum</translation>
+    </message>
+    <message>
+        <source>Wisdom current</source>
+        <translation>Wisdom current</translation>
+    </message>
+    <message>
+        <source>Wisdom maximum</source>
+        <translation>Wisdom maximum</translation>
+    </message>
+    <message>
+        <source>Vitality current</source>
+        <translation>Vitality current</translation>
+    </message>
+    <message>
+        <source>Vitality maximum</source>
+        <translation>Vitality maximum</translation>
+    </message>
+    <message>
+        <source>Anti-magic current</source>
+        <translation>Anti-magic current</translation>
+    </message>
+    <message>
+        <source>Anti-magic maximum</source>
+        <translation>Anti-magic maximum</translation>
+    </message>
+    <message>
+        <source>Anti-fire current</source>
+        <translation>Anti-fire current</translation>
+    </message>
+    <message>
+        <source>Anti-fire maximum</source>
+        <translation>Anti-fire maximum</translation>
     </message>
 </context>
 <context>

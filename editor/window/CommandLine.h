@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The program's arguments, the first being its own name: --help and
+// --version print their text and end the program, as Qt does; otherwise
+// the save file to load at start, or an empty text.
+QString StartFileArgument(const QStringList& arguments);
