@@ -78,13 +78,13 @@ QAccessibleInterface* CLevelMapAccessible::child(int index) const
 {
     if (index < 0 || index >= childCount())
         return nullptr;
-    const auto found = m_cells.find(index);
+    const QPoint cell(index % columnCount(), index / columnCount());
+    const auto found = m_cells.find({cell.x(), cell.y()});
     if (found != m_cells.end())
         return QAccessible::accessibleInterface(found->second);
-    const QPoint cell(index % columnCount(), index / columnCount());
     auto* self = const_cast<CLevelMapAccessible*>(this);
     QAccessibleInterface* made = new CLevelMapCellAccessible(self, View(), cell);
-    m_cells[index] = QAccessible::registerAccessibleInterface(made);
+    m_cells[{cell.x(), cell.y()}] = QAccessible::registerAccessibleInterface(made);
     return made;
 }
 
@@ -133,7 +133,8 @@ QString CLevelMapAccessible::rowDescription(int row) const
     return Tr(kRow).arg(row);
 }
 
-// A new layout makes other cells: the old ones go.
+// Cells off the new level's grid are no more; the others go too, to be
+// made again on demand.
 void CLevelMapAccessible::modelChange(QAccessibleTableModelChangeEvent*)
 {
     DropCells();

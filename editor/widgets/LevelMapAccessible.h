@@ -53,5 +53,6 @@ public:
 private:
     void DropCells();
 
-    mutable std::map<int, QAccessible::Id> m_cells; // by child index
+    // By column and row, which name a cell on every level alike.
+    mutable std::map<std::pair<int, int>, QAccessible::Id> m_cells;
 };

@@ -74,9 +74,12 @@ TEST_F(DesktopTest, AScreenReaderGetsNamedFieldsAndTheMapAsATable)
     EXPECT_EQ(table->cellAt(0, 0)->text(QAccessible::Name), QStringLiteral("column 0, row 0, wall"));
     table->cellAt(5, 7)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(std::pair(Text(IDC_X), Text(IDC_Y)), std::pair(QStringLiteral("7"), QStringLiteral("5")));
-    EXPECT_EQ(table->selectedCells().value(0), table->cellAt(5, 7));
+    EXPECT_EQ(table->selectedCells().value(0), table->cellAt(5, 7)) << "one interface per cell";
+    EXPECT_EQ(table->cellAt(0, 8)->text(QAccessible::Name), QStringLiteral("column 8, row 0, wall"));
+    EXPECT_EQ(table->cellAt(1, 2)->text(QAccessible::Name), QStringLiteral("column 2, row 1, wall"));
     Combo(IDC_LEVEL)->setCurrentIndex(13); // a new level brings new cells
     EXPECT_EQ(std::pair(table->columnCount(), table->rowCount()), std::pair(20, 11));
     EXPECT_EQ(table->cellAt(0, 8)->text(QAccessible::Name), QStringLiteral("column 8, row 0, open"));
+    EXPECT_EQ(table->cellAt(1, 0)->text(QAccessible::Name), QStringLiteral("column 0, row 1, wall"));
 }
 }

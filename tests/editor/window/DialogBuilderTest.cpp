@@ -95,6 +95,8 @@ TEST_P(DialogBuilderTest, WindowFitsItsScreenAndScrollsRatherThanCutsOff)
     EXPECT_TRUE(page->rect().contains(page->childrenRect())) << "controls keep their sizes";
     const bool cut = page->height() > screen.height() - frame.height();
     EXPECT_EQ(page->visibleRegion().boundingRect().size() != page->size(), cut);
+    const auto* scroller = qobject_cast<QAbstractScrollArea*>(page->parentWidget()->parentWidget());
+    EXPECT_EQ(scroller->verticalScrollBar()->isVisible(), cut) << "a cut-off page scrolls";
     m_dialog->activateWindow(); // focus moves only in the active window
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_dialog.get()));
     for (const int id : {IDC_PATH, IDC_WIZARD, IDC_ANTIFIRE_MAX, IDC_LEVEL}) {

@@ -4,6 +4,7 @@
 #include "editor/window/ControlNames.h"
 #include "support/EditorFixture.h"
 
+#include <QDir>
 #include <QWheelEvent>
 
 #include <functional>
@@ -203,6 +204,10 @@ TEST_F(FormTest, KeysGiveTheCommandsAndReachTheFields)
     EXPECT_EQ(Text(IDC_PATH), m_savePath);
     key(Qt::Key_Return); // in the path field: Load
     EXPECT_EQ(Text(IDC_HP_CUR), QStringLiteral("85"));
+    Type(IDC_HP_CUR, QStringLiteral("7"));
+    Control(IDC_LOAD)->setFocus();
+    key(Qt::Key_Return); // on a button: its click
+    EXPECT_EQ(Text(IDC_HP_CUR), QStringLiteral("85"));
 
     const std::pair<Qt::Key, int> accessKeys[] = {
         {Qt::Key_G, IDC_STRENGTH_CUR}, {Qt::Key_X, IDC_X}, {Qt::Key_V, IDC_LEVEL}, {Qt::Key_F, IDC_PATH}};
@@ -249,6 +254,8 @@ TEST_F(FormTest, TheWheelChangesADropDownOnlyWhileItHasTheFocus)
             QApplication::sendEvent(Combo(id), &down);
             EXPECT_EQ(Combo(id)->currentIndex(), focused ? 2 : 1) << id << (focused ? " focused" : "");
         }
+        // A window system's turn would first hand it the focus.
+        EXPECT_NE(Combo(id)->focusPolicy(), Qt::WheelFocus) << id;
     }
 }
 
@@ -259,7 +266,7 @@ TEST_F(FormTest, NothingIsWrittenWithoutASuccessfulLoad)
     Type(IDC_HP_CUR, QStringLiteral("7"));
     Load(missing);
     ASSERT_EQ(m_prompts.warnings.size(), 1);
-    EXPECT_TRUE(m_prompts.warnings[0].startsWith("Cannot load '" + missing + "': "));
+    EXPECT_TRUE(m_prompts.warnings[0].startsWith("Cannot load '" + QDir::toNativeSeparators(missing) + "': "));
     EXPECT_EQ(Text(IDC_HP_CUR), QStringLiteral("7"));
     EXPECT_FALSE(Map()->HasLayout());
     Type(IDC_PATH, m_savePath);
