@@ -5,11 +5,12 @@ RELEASE_DIR ?= build-release
 PACKAGE_DIR ?= build-package
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-# Windows: the cross compiler, Wine for the tests, and what building Qt for
-# Windows from Debian's source package takes (scripts/build-qt-windows.sh).
-WINDOWS_DEPS = g++-mingw-w64-x86-64-posix wine wine64 ninja-build curl xz-utils
+# Windows: the cross compiler, Wine for the tests, NSIS for the installer,
+# and what building Qt for Windows from Debian's source package takes
+# (scripts/build-qt-windows.sh).
+WINDOWS_DEPS = g++-mingw-w64-x86-64-posix wine wine64 ninja-build curl xz-utils nsis
 
-.PHONY: deps run test screenshot bench translations windows package clean
+.PHONY: deps run test screenshot bench bench-windows translations windows package clean
 
 deps:
 	./scripts/install-deps.sh
@@ -39,6 +40,12 @@ translations: deps
 windows: deps
 	./scripts/install-deps.sh $(WINDOWS_DEPS)
 	./scripts/package-windows.sh
+
+# The benchmarks of `make bench`, built for Windows in the Windows build
+# folder and run under Wine (docs/performance.md).
+bench-windows: deps
+	./scripts/install-deps.sh $(WINDOWS_DEPS)
+	./scripts/bench-windows.sh
 
 # The .deb lands in $(PACKAGE_DIR)/dungeon-ledger_VERSION-1_ARCH.deb. CPack's
 # dependency scan needs `file`, which a fresh machine may lack.

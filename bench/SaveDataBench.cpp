@@ -1,15 +1,30 @@
 // LoadSaveData and StoreSaveData against the floor the system sets: the
-// same positioned accesses done with bare system calls.
+// same positioned accesses done with bare system calls, the ones the save
+// file backend of each system makes.
 #include "savedata/SaveData.h"
 #include "savedata/SaveFields.h"
 
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <cstdlib>
-#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
+
+#ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace
 {
@@ -17,23 +32,80 @@ std::string BenchFile()
 {
     static const std::string path = [] {
         const char* dir = std::getenv("BENCH_DIR");
-        std::string file = std::string(dir ? dir : "/tmp") + "/dungeon-ledger-bench.srm";
-        std::vector<unsigned char> image(32768, 0x5A);
+        const std::filesystem::path folder = dir ? std::filesystem::path(dir) : std::filesystem::temp_directory_path();
+        const std::string file = (folder / "dungeon-ledger-bench.srm").string();
+        std::vector<char> image(32768, 0x5A);
         const char signature[] = "DM SFX SAVE DATA";
         std::copy(signature, signature + 16, image.begin() + 0x7FF0);
-        const int fd = ::open(file.c_str(), O_CREAT | O_TRUNC | O_WRONLY, 0644);
-        if (fd < 0 || ::write(fd, image.data(), image.size()) != static_cast<ssize_t>(image.size()))
+        std::ofstream out(file, std::ios::binary | std::ios::trunc);
+        out.write(image.data(), static_cast<std::streamsize>(image.size()));
+        out.close();
+        if (!out)
             std::abort();
-        ::close(fd);
         return file;
     }();
     return path;
 }
 
-// Absolute position and width of each of the 101 fields at base 0.
-std::vector<std::pair<off_t, int>> FieldAccesses()
+// One open file, through nothing but the system's own calls.
+#ifdef _WIN32
+class CBareFile
 {
-    std::vector<std::pair<off_t, int>> accesses;
+public:
+    CBareFile(const std::filesystem::path& path, bool write)
+        : m_file(CreateFileW(path.c_str(), write ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                             nullptr))
+    {
+    }
+    ~CBareFile() { CloseHandle(m_file); }
+    CBareFile(const CBareFile&) = delete;
+    CBareFile& operator=(const CBareFile&) = delete;
+    void Seek(std::int64_t position)
+    {
+        LARGE_INTEGER to;
+        to.QuadPart = position;
+        SetFilePointerEx(m_file, to, nullptr, FILE_BEGIN);
+    }
+    DWORD Read(void* buffer, int count)
+    {
+        DWORD got = 0;
+        ReadFile(m_file, buffer, static_cast<DWORD>(count), &got, nullptr);
+        return got;
+    }
+    DWORD Write(const void* buffer, int count)
+    {
+        DWORD put = 0;
+        WriteFile(m_file, buffer, static_cast<DWORD>(count), &put, nullptr);
+        return put;
+    }
+    void Sync() { FlushFileBuffers(m_file); }
+
+private:
+    HANDLE m_file;
+};
+#else
+class CBareFile
+{
+public:
+    CBareFile(const std::filesystem::path& path, bool write) : m_fd(::open(path.c_str(), write ? O_RDWR : O_RDONLY)) {}
+    ~CBareFile() { ::close(m_fd); }
+    CBareFile(const CBareFile&) = delete;
+    CBareFile& operator=(const CBareFile&) = delete;
+    void Seek(std::int64_t position) { ::lseek(m_fd, static_cast<off_t>(position), SEEK_SET); }
+    ssize_t Read(void* buffer, int count) { return ::read(m_fd, buffer, static_cast<std::size_t>(count)); }
+    ssize_t Write(const void* buffer, int count) { return ::write(m_fd, buffer, static_cast<std::size_t>(count)); }
+    void Sync() { ::fsync(m_fd); }
+
+private:
+    int m_fd;
+};
+#endif
+
+// Absolute position and width of each of the 101 fields at base 0.
+std::vector<std::pair<std::int64_t, int>> FieldAccesses()
+{
+    std::vector<std::pair<std::int64_t, int>> accesses;
     for (const PartyField& field : kPartyFields)
         accesses.emplace_back(field.offset, 2);
     for (int i = 0; i < kChampionCount; ++i)
@@ -52,16 +124,15 @@ void BM_LoadSaveData(benchmark::State& state)
 
 void BM_LoadFloor(benchmark::State& state)
 {
-    const std::string path = BenchFile();
+    const std::filesystem::path path = BenchFile(); // in the system's own form, made once
     const auto accesses = FieldAccesses();
     unsigned char buffer[2];
     for (auto _ : state) {
-        const int fd = ::open(path.c_str(), O_RDONLY);
+        CBareFile file(path, false);
         for (const auto& [position, width] : accesses) {
-            ::lseek(fd, position, SEEK_SET);
-            benchmark::DoNotOptimize(::read(fd, buffer, static_cast<std::size_t>(width)));
+            file.Seek(position);
+            benchmark::DoNotOptimize(file.Read(buffer, width));
         }
-        ::close(fd);
     }
 }
 
@@ -75,25 +146,24 @@ void BM_StoreSaveData(benchmark::State& state)
 
 void StoreFloor(benchmark::State& state, bool withSync, bool withReadBack)
 {
-    const std::string path = BenchFile();
+    const std::filesystem::path path = BenchFile();
     const auto accesses = FieldAccesses();
     const unsigned char buffer[2] = {0, 0};
     for (auto _ : state) {
-        const int fd = ::open(path.c_str(), O_RDWR);
+        CBareFile file(path, true);
         for (const auto& [position, width] : accesses) {
-            ::lseek(fd, position, SEEK_SET);
-            benchmark::DoNotOptimize(::write(fd, buffer, static_cast<std::size_t>(width)));
+            file.Seek(position);
+            benchmark::DoNotOptimize(file.Write(buffer, width));
         }
         if (withSync)
-            ::fsync(fd);
+            file.Sync();
         unsigned char check[2];
         for (const auto& [position, width] : accesses) {
             if (!withReadBack)
                 break;
-            ::lseek(fd, position, SEEK_SET);
-            benchmark::DoNotOptimize(::read(fd, check, static_cast<std::size_t>(width)));
+            file.Seek(position);
+            benchmark::DoNotOptimize(file.Read(check, width));
         }
-        ::close(fd);
     }
 }
 

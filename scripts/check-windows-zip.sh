@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks that the Windows zip runs on a Windows with nothing else installed:
-# unpacks it into an empty folder, starts dungeon-ledger.exe in a fresh Wine
-# prefix with no extra DLL search path, under Xvfb, and waits for its window.
+# unpacks it into an empty folder, checks that its texts have Windows line
+# ends, starts dungeon-ledger.exe in a fresh Wine prefix with no extra DLL
+# search path, under Xvfb, and waits for its window.
 # Usage: check-windows-zip.sh [ZIP] [--screenshot FILE [--load SAVE.srm]]
 # Needs: wine, xvfb, xdotool, imagemagick (for --screenshot).
 set -euo pipefail
@@ -30,14 +31,22 @@ on_exit 'rm -rf "$unpacked"'
 (cd "$unpacked" && cmake -E tar xf "$zip")
 exe=$(find "$unpacked" -name dungeon-ledger.exe | head -n 1)
 [ -n "$exe" ] || { echo "$zip holds no dungeon-ledger.exe" >&2; exit 1; }
+# Notepad before Windows 10 1809 runs lines ended by a bare LF together.
+folder=$(dirname "$exe")
+while read -r text; do
+  if grep -qv $'\r$' "$text"; then
+    echo "${text#"$folder"/} in $zip has lines without a CR LF end" >&2
+    exit 1
+  fi
+done < <(find "$folder/README.txt" "$folder/LICENSE.txt" "$folder/licenses" -type f)
 
 start_xvfb "$unpacked"
 
 start_wine
 unset WINEPATH # only what the zip brings
-# Wine brings none of Windows' own interface fonts, and the face it falls
-# back to gives Qt glyph boxes so tall that edit fields draw their text out
-# of sight. Windows has Segoe UI; here DejaVu Sans stands in for it.
+# Wine brings none of Windows' own interface fonts and falls back to a serif
+# face, in which the window stays readable but looks unlike Windows. Windows
+# has Segoe UI; for the screenshot, DejaVu Sans stands in for it.
 cat >"$unpacked/fonts.reg" <<'REG'
 REGEDIT4
 
@@ -52,7 +61,7 @@ REG
 (cd "$(dirname "$exe")" && "${WINE_AS_USER[@]}" wine ./dungeon-ledger.exe >"$unpacked/run.log" 2>&1) &
 window=""
 for _ in $(seq 120); do
-  window=$(xdotool search --name "^${title}\$" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+  window=$(xdotool search --name "^${title}" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
   sleep 0.5
 done
 if [ -z "$window" ]; then

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # `make windows`: the Windows build packed into
 # dist/dungeon-ledger-VERSION-windows-x64.zip, with the program's source in
-# the zip as its licence asks.
+# the zip as its licence asks; the installer
+# dist/dungeon-ledger-VERSION-windows-x64-setup.exe, built with NSIS from the
+# zip's own files; and winget's and Scoop's manifests for the two, with their
+# SHA-256, in dist/winget/ and dist/scoop/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/windows-common.sh
 
+command -v makensis >/dev/null || { echo "makensis is missing: install nsis (make windows does)" >&2; exit 1; }
 build_windows
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$WINDOWS_BUILD/CMakeCache.txt")
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
@@ -13,4 +17,74 @@ if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
     -o "$WINDOWS_BUILD/dungeon-ledger-source.zip" HEAD
 fi
 (cd "$WINDOWS_BUILD" && cpack -G ZIP)
-echo "wrote dist/dungeon-ledger-$version-windows-x64.zip"
+name=dungeon-ledger-$version-windows-x64
+zip=dist/$name.zip
+setup=dist/$name-setup.exe
+echo "wrote $zip"
+
+# The installer is made from the zip as packed, so that both carry the same
+# files, byte for byte.
+work=$WINDOWS_BUILD/installer
+rm -rf "$work"
+mkdir -p "$work/files" "$work/lists"
+(cd "$work/files" && cmake -E tar xf "$OLDPWD/$zip")
+files=$(realpath "$work/files/$name")
+[ -f "$files/dungeon-ledger.exe" ] || { echo "$zip holds no $name/dungeon-ledger.exe" >&2; exit 1; }
+
+# One File line per file for the installer and one Delete line per file for
+# the uninstaller, which then removes the folders it made, deepest first, if
+# they are empty: it removes nothing that it did not install.
+write_file_lists() {
+  local dir rel file
+  (cd "$files" && find . -type f -o -type d) | grep -q '[$"]' &&
+    { echo "a file name in $zip holds \$ or \", which the lists cannot quote" >&2; return 1; }
+  while read -r dir; do
+    rel=${dir#.}
+    echo "SetOutPath \"\$INSTDIR${rel//\//\\}\""
+    while read -r file; do
+      echo "File \"$files$rel/$file\""
+    done < <(find "$files$rel" -mindepth 1 -maxdepth 1 -type f -printf '%f\n' | LC_ALL=C sort)
+  done < <(cd "$files" && find . -type d | LC_ALL=C sort) >"$work/lists/install-files.nsh"
+  {
+    while read -r file; do
+      file=${file#./}
+      echo "Delete \"\$INSTDIR\\${file//\//\\}\""
+    done < <(cd "$files" && find . -type f | LC_ALL=C sort)
+    while read -r dir; do
+      dir=${dir#./}
+      echo "RMDir \"\$INSTDIR\\${dir//\//\\}\""
+    done < <(cd "$files" && find . -mindepth 1 -type d | LC_ALL=C sort -r)
+  } >"$work/lists/uninstall-files.nsh"
+}
+write_file_lists
+
+# Windows' version resources take four numbers.
+version4=$version
+while [ "$(tr -cd . <<<"$version4" | wc -c)" -lt 3 ]; do version4+=.0; done
+size_kib=$(find "$files" -type f -printf '%s\n' | awk '{ sum += $1 } END { printf "%d", (sum + 1023) / 1024 }')
+rm -f "$setup"
+# -WX: a warning (a missing file, an unused define) fails the build.
+makensis -V2 -WX -NOCD \
+  "-DVERSION=$version" "-DVERSION4=$version4" "-DSIZE_KIB=$size_kib" \
+  "-DFILES=$files" "-DLISTS=$(realpath "$work/lists")" \
+  "-DICON=$PWD/resources/AppIcon.ico" "-DOUTFILE=$PWD/$setup" \
+  packaging/windows/installer.nsi
+echo "wrote $setup"
+
+# The manifests, from the templates in packaging/windows/. No download
+# address exists yet; the templates hold placeholders for it.
+fill() {
+  sed -e "s|@VERSION@|$version|g" \
+    -e "s|@SETUP_FILE@|$(basename "$setup")|g" \
+    -e "s|@SETUP_SHA256@|$(sha256sum "$setup" | cut -d' ' -f1 | tr a-f A-F)|g" \
+    -e "s|@ZIP_FILE@|$(basename "$zip")|g" \
+    -e "s|@ZIP_SHA256@|$(sha256sum "$zip" | cut -d' ' -f1)|g" \
+    -e "s|@ZIP_DIR@|$name|g" "$1" >"$2"
+}
+rm -rf dist/winget dist/scoop
+mkdir -p dist/winget dist/scoop
+for template in packaging/windows/winget/*.yaml.in; do
+  fill "$template" "dist/winget/$(basename "${template%.in}")"
+done
+fill packaging/windows/scoop/dungeon-ledger.json.in dist/scoop/dungeon-ledger.json
+echo "wrote dist/winget/ and dist/scoop/ (not published: no download address yet)"
