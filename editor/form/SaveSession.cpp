@@ -106,8 +106,6 @@ QStringList Conflicts(const FieldSet& edited, const SaveData& baseline, const Sa
 }
 }
 
-const QString CSaveSession::kLoadFirstMessage = QString::fromLatin1(kLoadFirst);
-
 CSaveSession::CSaveSession(CUserPrompts& prompts, QWidget* promptOwner)
     : m_prompts(prompts), m_pPromptOwner(promptOwner)
 {

@@ -64,7 +64,6 @@ public:
     // have changed.
     const CFileWatch& Watch() const { return m_watch; }
 
-    static const QString kLoadFirstMessage;
     static constexpr int kRewritesToTell = 2;
 
 private:

@@ -271,7 +271,7 @@ TEST_F(FormTest, NothingIsWrittenWithoutASuccessfulLoad)
     EXPECT_FALSE(Map()->HasLayout());
     Type(IDC_PATH, m_savePath);
     Click(IDC_SAVE);
-    EXPECT_EQ(m_prompts.warnings.value(1), CSaveSession::kLoadFirstMessage);
+    EXPECT_EQ(m_prompts.warnings.value(1), QStringLiteral("Load a save file before saving."));
     EXPECT_TRUE(m_prompts.questions.isEmpty());
     EXPECT_EQ(ReadAll(m_savePath), before);
 }
