@@ -20,6 +20,13 @@ struct TransferFault
     Kind kind;
 };
 
+// A store whose path named another file once it was written: a writer
+// renamed a new file over the save meanwhile, and the bytes went into the
+// replaced one, which no path names any more.
+struct ReplacedWhileStored
+{
+};
+
 SaveDataMessageHandler& MessageHandler()
 {
     static SaveDataMessageHandler handler = [](const SaveDataFailure& failure) {
@@ -36,6 +43,8 @@ const char* OwnReason(Kind kind)
     case Kind::ReadBackMismatch: return "the file did not read back what was written";
     case Kind::ChangedWhileRead: return "the file changed while it was read";
     case Kind::OutOfMemory: return "out of memory";
+    case Kind::ReplacedWhileStored:
+        return "another program replaced the file while it was saved, so the new file does not hold the values";
     case Kind::SystemError:
     case Kind::NotRegularFile:
     case Kind::InUse:
@@ -168,10 +177,21 @@ void Report(const TransferGuard& guard, const SaveDataFailure& failure)
         MessageHandler()(failure);
 }
 
+// Closed before anyone is told: a message box may stand for minutes, and
+// an emulator must be able to save (and Windows to share the file) meanwhile.
+void CloseQuietly(CSaveFile& file) noexcept
+{
+    try {
+        file.Close();
+    } catch (...) {
+        // The handle is gone either way; the failure that led here is the one to tell.
+    }
+}
+
 GuardedStoreResult Refuse(CSaveFile& file, const TransferGuard& guard, const SaveDataFailure& failure)
 {
+    CloseQuietly(file);
     Report(guard, failure);
-    file.Close();
     return GuardedStoreResult::Failed;
 }
 
@@ -216,6 +236,8 @@ GuardedStoreResult TransferOpenFile(CSaveFile& file, const std::string& path, Sa
     if (direction == TransferDirection::Store) {
         file.Flush(); // a save is only done once it is on the disk
         VerifyFields(file, *layout, data, guard.fields);
+        if (CSaveFile::PathIdentity(path) != file.Identity())
+            throw ReplacedWhileStored{};
     }
     SaveFileSnapshot after;
     if (guard.found)
@@ -225,6 +247,28 @@ GuardedStoreResult TransferOpenFile(CSaveFile& file, const std::string& path, Sa
     if (guard.failure && after.contents != before->contents)
         throw TransferFault{Kind::ChangedWhileRead};
     return Describe(file, guard, std::move(after), guard.onDisk ? ReadAllFields(file, *layout) : SaveData{}, kDone);
+}
+
+GuardedStoreResult Transfer(const std::string& path, SaveData& data, TransferDirection direction,
+                            const TransferGuard& guard);
+
+// After a store that went into a replaced file: what the path names now is
+// the newer save, to be asked about as any change on disk is. Unreadable
+// (still being written), it is a failure to tell.
+GuardedStoreResult DescribeReplacement(const std::string& path, const TransferGuard& guard, SaveDataFailure failure)
+{
+    SaveData values;
+    SaveFileSnapshot now;
+    SaveDataFailure unread;
+    if (guard.found && guard.onDisk &&
+        Transfer(path, values, TransferDirection::Load, {.found = &now, .failure = &unread}) == kDone) {
+        *guard.found = std::move(now);
+        *guard.onDisk = values;
+        return GuardedStoreResult::ChangedOnDisk;
+    }
+    failure.kind = Kind::ReplacedWhileStored;
+    Report(guard, failure);
+    return GuardedStoreResult::Failed;
 }
 
 GuardedStoreResult Transfer(const std::string& path, SaveData& data, TransferDirection direction,
@@ -241,6 +285,9 @@ GuardedStoreResult Transfer(const std::string& path, SaveData& data, TransferDir
     } catch (const CFileException& error) {
         failure.kind = KindOf(error.GetFault());
         failure.reason = error.Reason();
+    } catch (const ReplacedWhileStored&) {
+        CloseQuietly(file);
+        return DescribeReplacement(path, guard, failure);
     } catch (const TransferFault& fault) {
         failure.kind = fault.kind;
     } catch (const std::bad_alloc&) {
@@ -248,7 +295,7 @@ GuardedStoreResult Transfer(const std::string& path, SaveData& data, TransferDir
     } catch (const std::exception& error) {
         failure.reason = error.what();
     }
-    // Still inside the call, with the file (if it opened) not yet closed.
+    CloseQuietly(file);
     Report(guard, failure);
     return GuardedStoreResult::Failed;
 }

@@ -29,6 +29,7 @@ struct SaveDataFailure
         Compressed,       // RetroArch's save file compression
         ReadBackMismatch, // a store read back other bytes than it wrote
         ChangedWhileRead, // a peek saw the file change under it
+        ReplacedWhileStored, // the path named a new file once the store was written
         OutOfMemory,
     };
 
@@ -58,7 +59,8 @@ bool TransferSaveData(const std::string& path, SaveData& data, TransferDirection
 enum class GuardedStoreResult
 {
     Stored,        // written
-    ChangedOnDisk, // the file differs from what was remembered; nothing written
+    ChangedOnDisk, // the file differs from what was remembered, or was replaced under the store
+                   // (whose bytes went into the replaced file); found and onDisk describe the newer
     OtherFile,     // the path names another file than the one remembered; nothing written
     Failed,        // reported through the message handler; nothing more to do
 };
@@ -112,8 +114,8 @@ void WriteByteAt(CSaveFile& file, std::int64_t position, std::int32_t value);
 void WriteWordAt(CSaveFile& file, std::int64_t position, std::int32_t value);
 
 // Where failures for the user go. The default writes their English text
-// to standard error; the editor shows a message box. Called while the file
-// is still open.
+// to standard error; the editor shows a message box. Called once the file
+// is closed, so that a message left standing keeps no one out of it.
 using SaveDataMessageHandler = std::function<void(const SaveDataFailure& failure)>;
 void SetSaveDataMessageHandler(SaveDataMessageHandler handler);
 

@@ -10,6 +10,8 @@ namespace
 std::array<int, 4> g_failCountdown{};
 int g_corruptReadCountdown = 0;
 std::size_t g_corruptByte = 0;
+int g_afterFlushCountdown = 0;
+std::function<void()> g_afterFlush;
 
 int& CountdownFor(CSaveFile::Operation operation)
 {
@@ -45,10 +47,17 @@ void CSaveFile::CorruptNthRead(int nth, std::size_t byte)
     g_corruptByte = byte;
 }
 
+void CSaveFile::AfterNthFlush(int nth, std::function<void()> action)
+{
+    g_afterFlushCountdown = nth;
+    g_afterFlush = std::move(action);
+}
+
 void CSaveFile::ClearInjectedFailures()
 {
     g_failCountdown.fill(0);
     g_corruptReadCountdown = 0;
+    AfterNthFlush(0, {});
 }
 
 void CSaveFile::ThrowIfInjected(Operation operation)
@@ -100,6 +109,13 @@ void CSaveFile::Flush()
 {
     ThrowIfInjected(Operation::Flush);
     PlatformFlush();
+    if (Expires(g_afterFlushCountdown) && g_afterFlush)
+        g_afterFlush();
+}
+
+std::optional<FileIdentity> CSaveFile::PathIdentity(const std::string& path)
+{
+    return PlatformPathIdentity(path);
 }
 
 void CSaveFile::Close()

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 
 // Which file an open handle refers to, whatever path reached it: a link or
@@ -44,6 +46,8 @@ public:
     bool IsOpen() const { return m_handle != kNoHandle; }
     // Which file is open, to tell it from another one behind another path.
     FileIdentity Identity() const;
+    // Which file path names now, links followed; nullopt when it names none.
+    static std::optional<FileIdentity> PathIdentity(const std::string& path);
 
     // Test seam: make the nth read, write, flush or close from now on fail
     // with the system's input/output error. nth counts from 1; 0 disarms.
@@ -53,6 +57,9 @@ public:
     // at index byte (if it read that far) with every bit inverted, as a
     // medium that loses data would.
     static void CorruptNthRead(int nth, std::size_t byte);
+    // Test seam: runs action right after the nth flush from now on, as
+    // another program acting in the middle of a Save would.
+    static void AfterNthFlush(int nth, std::function<void()> action);
     static void ClearInjectedFailures();
 
     // The system's own description of an error code (errno on POSIX,
@@ -73,6 +80,7 @@ private:
     void PlatformFlush();
     void PlatformClose();
     FileIdentity PlatformIdentity() const;
+    static std::optional<FileIdentity> PlatformPathIdentity(const std::string& path);
     static std::string PlatformIoErrorText();
 
     std::intptr_t m_handle = kNoHandle;

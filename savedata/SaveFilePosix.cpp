@@ -131,6 +131,14 @@ FileIdentity CSaveFile::PlatformIdentity() const
     return {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
 }
 
+std::optional<FileIdentity> CSaveFile::PlatformPathIdentity(const std::string& path)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return std::nullopt;
+    return FileIdentity{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+}
+
 std::string CSaveFile::SystemErrorText(unsigned long code)
 {
     return std::strerror(static_cast<int>(code));

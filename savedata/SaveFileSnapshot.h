@@ -28,12 +28,16 @@ struct SaveFileSnapshot
 {
     std::string path;       // as the user gave it, for messages
     std::string normalPath; // absolute, without "." and ".." or doubled separators; links not resolved
+    std::string resolvedPath; // the same with every link resolved, so far as the path exists
     FileIdentity identity;
     FileContents contents;
 
     // The same save: the same path after normalising (whatever happened to
-    // the file behind it: rewritten, renamed over, a link retargeted), or
-    // another path that opens the same file (a link, a hard link).
+    // the file behind it: rewritten, renamed over, a link retargeted), the
+    // same path once links are resolved (a linked folder and its target,
+    // after the file was renamed over), or another path that opens the same
+    // file (a link, a hard link). Paths compare without regard to letter
+    // case on Windows, as its file systems do.
     bool IsSameFileAs(const SaveFileSnapshot& other) const;
 };
 

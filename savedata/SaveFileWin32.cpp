@@ -117,6 +117,22 @@ FileIdentity CSaveFile::PlatformIdentity() const
     return {info.dwVolumeSerialNumber, std::uint64_t{info.nFileIndexHigh} << 32 | info.nFileIndexLow};
 }
 
+// Opened for no access at all and sharing everything, so neither the editor's
+// own exclusive handle nor an emulator's keeps the question out.
+std::optional<FileIdentity> CSaveFile::PlatformPathIdentity(const std::string& path)
+{
+    HANDLE file = CreateFileW(WidePath(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool known = GetFileInformationByHandle(file, &info);
+    CloseHandle(file);
+    if (!known)
+        return std::nullopt;
+    return FileIdentity{info.dwVolumeSerialNumber, std::uint64_t{info.nFileIndexHigh} << 32 | info.nFileIndexLow};
+}
+
 std::string CSaveFile::SystemErrorText(unsigned long code)
 {
     return SystemMessage(static_cast<DWORD>(code));

@@ -109,6 +109,47 @@ TEST_F(FieldStoreTest, EachCheckRefusesOrMergesIntoTheFileItMeets)
     }
 }
 
+// An emulator that renames its new save over the file while a store writes
+// it (POSIX lets it; Windows refuses the rename while the file is held):
+// the bytes went into the replaced file, which no path names. The store
+// says so, as a change on disk, and describes the new file; never Stored.
+TEST_F(FieldStoreTest, AStoreWhoseFileWasRenamedOverIsNoStore)
+{
+    const Bytes newer = Image(8192, {{0x70, kSignature}}, 5);
+    for (const StoreCheck check : {kUnchanged, kSameSave, kNone}) {
+        SCOPED_TRACE(static_cast<int>(check));
+        const std::string path = Write("a.srm", m_image);
+        SaveData data;
+        ASSERT_TRUE(LoadSaveData(path, data, m_loaded));
+        CSaveFile::AfterNthFlush(1, [&] {
+            std::filesystem::rename(SaveFormat::Native(Write("new.srm", newer)), SaveFormat::Native(path));
+        });
+        EXPECT_EQ(Store(path, m_some, check), R::ChangedOnDisk);
+        EXPECT_EQ(SaveFormat::ReadFile(path), newer) << "nothing of the store reached the new file";
+        DescribeFile(path, 128);
+    }
+    EXPECT_TRUE(m_messages.empty());
+}
+
+// A folder reached through a link and by its own name is one save, even
+// after the emulator renamed a new file over it (new identity).
+TEST_F(FieldStoreTest, TheSameSaveByAnotherSpellingIsNoOtherFile)
+{
+    const std::string loaded = Write("a.srm", m_image);
+    const std::filesystem::path link = m_root / "linked";
+    std::error_code refused;
+    std::filesystem::create_directory_symlink(m_root / u8"セーブ", link, refused);
+    if (refused)
+        GTEST_SKIP() << "no links here: " << refused.message();
+    SaveData data;
+    ASSERT_TRUE(LoadSaveData(SaveFormat::Utf8(link / "a.srm"), data, m_loaded));
+    const Bytes newer = Image(8192, {{0x70, kSignature}}, 6);
+    std::filesystem::rename(SaveFormat::Native(Write("new.srm", newer)), SaveFormat::Native(loaded));
+    EXPECT_EQ(Store(loaded, m_some, kUnchanged), R::ChangedOnDisk);
+    EXPECT_EQ(Store(loaded, m_some, kSameSave), R::Stored);
+    EXPECT_EQ(SaveFormat::ReadFile(loaded), SaveFormat::Encode(newer, 128, m_record, m_some));
+}
+
 TEST_F(FieldStoreTest, PeekReportsNothingAndLeavesTheRecordOnFailure)
 {
     const std::string good = Write("good.srm", m_image), missing = PathOf("missing.srm");

@@ -143,13 +143,18 @@ inline SaveData Distinct(unsigned seed)
 }
 
 // The image with these little-endian words written at these positions.
-inline Bytes WithWords(Bytes image, std::initializer_list<std::pair<int, int>> words)
+template <typename Words> Bytes WithWords(Bytes image, const Words& words)
 {
     for (const auto& [position, value] : words) {
         image.at(static_cast<std::size_t>(position)) = static_cast<unsigned char>(value);
         image.at(static_cast<std::size_t>(position) + 1) = static_cast<unsigned char>(value >> 8);
     }
     return image;
+}
+
+inline Bytes WithWords(Bytes image, std::initializer_list<std::pair<int, int>> words)
+{
+    return WithWords<std::initializer_list<std::pair<int, int>>>(std::move(image), words);
 }
 
 inline int WordAt(const Bytes& image, int position)
