@@ -40,4 +40,6 @@ enum ControlId : int
     IDC_MAP = 1035,
     IDC_NOTICE = 1036,
     IDC_RELOAD = 1037,
+    IDC_USE_FILE_VALUES = 1038,
+    IDC_UNDO = 1039,
 };

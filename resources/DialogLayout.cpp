@@ -18,7 +18,7 @@ constexpr const char* kLevels[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9", 
 
 namespace DialogLayout {
 
-const std::array<DialogControl, 59> Controls = {{
+const std::array<DialogControl, 57> Controls = {{
     {S, K::Label, 7, 7, 27, 8, QT_TRANSLATE_NOOP("DialogLayout", "SRM &file:"), {}, IDC_PATH},
     {IDC_PATH, K::Edit, 7, 17, 145, 14, "", {}},
     {IDC_BROWSE, K::Button, 155, 17, 35, 14, QT_TRANSLATE_NOOP("DialogLayout", "&Browse"), {}},
@@ -76,8 +76,13 @@ const std::array<DialogControl, 59> Controls = {{
     {S, K::Label, 55, 37, 14, 8, QT_TRANSLATE_NOOP("DialogLayout", "&Map:"), {}, IDC_MAP},
     {IDC_MAP, K::MapView, 55, 50, 120, 115, "", {}},
     {IDC_LEVEL, K::DropDownList, 7, 150, 40, 125, "", kLevels},
-    {IDC_NOTICE, K::Notice, 181, 50, 103, 96, "", {}},
-    {IDC_RELOAD, K::Button, 181, 151, 40, 14, QT_TRANSLATE_NOOP("DialogLayout", "Rel&oad"), {}},
+}};
+
+const std::array<DialogControl, 4> NoticeBar = {{
+    {IDC_NOTICE, K::Notice, 7, 2, 227, 40, "", {}},
+    {IDC_RELOAD, K::Button, 7, 44, 40, 14, QT_TRANSLATE_NOOP("DialogLayout", "Rel&oad"), {}},
+    {IDC_USE_FILE_VALUES, K::Button, 50, 44, 90, 14, QT_TRANSLATE_NOOP("DialogLayout", "Use the game's values"), {}},
+    {IDC_UNDO, K::Button, 143, 44, 40, 14, QT_TRANSLATE_NOOP("DialogLayout", "Undo"), {}},
 }};
 
 const std::array<const char*, 4> TabLabels = {

@@ -35,11 +35,17 @@ struct DialogControl
 namespace DialogLayout {
 
 inline constexpr const char* kTitle = QT_TRANSLATE_NOOP("DialogLayout", "EDITING DUNGEON MASTER's SRM DATA");
-inline constexpr int kWidth = 291;
+inline constexpr int kWidth = 241;
 inline constexpr int kHeight = 365;
 inline constexpr int kNoId = -1;
 
-extern const std::array<DialogControl, 59> Controls;
+extern const std::array<DialogControl, 57> Controls;
+
+// What happened to the save file stands below the page that scrolls, so it
+// is seen wherever the page is scrolled to: the notice and the buttons
+// that act on it, placed within a bar of the page's width.
+inline constexpr int kNoticeBarHeight = 62;
+extern const std::array<DialogControl, 4> NoticeBar;
 extern const std::array<const char*, 4> TabLabels;
 
 } // namespace DialogLayout

@@ -60,6 +60,8 @@ std::uint32_t CDataExchange::CheckedNumber(int nId, const QString& text, FieldRa
 
 void CDataExchange::Number(int nId, std::uint32_t& value, FieldRange range)
 {
+    if (nId == m_nSkipped)
+        return;
     auto* edit = qobject_cast<QLineEdit*>(Control(nId));
     if (m_bSaveAndValidate)
         value = CheckedNumber(nId, edit->text(), range);
@@ -76,6 +78,8 @@ void CDataExchange::Number(int nId, std::int32_t& value, FieldRange range)
 
 void CDataExchange::Text(int nId, QString& value)
 {
+    if (nId == m_nSkipped)
+        return;
     auto* edit = qobject_cast<QLineEdit*>(Control(nId));
     if (m_bSaveAndValidate)
         value = edit->text();
@@ -85,6 +89,8 @@ void CDataExchange::Text(int nId, QString& value)
 
 void CDataExchange::BoxText(int nId, QString& value, FieldRange range)
 {
+    if (nId == m_nSkipped)
+        return;
     auto* box = qobject_cast<QComboBox*>(Control(nId));
     if (m_bSaveAndValidate) {
         // The number that passed the check, not the typed text, goes on: a
@@ -103,6 +109,8 @@ void CDataExchange::BoxText(int nId, QString& value, FieldRange range)
 
 void CDataExchange::ListIndex(int nId, std::int32_t& value)
 {
+    if (nId == m_nSkipped)
+        return;
     auto* box = qobject_cast<QComboBox*>(Control(nId));
     if (m_bSaveAndValidate) {
         // A value the list has no item for shows no selection; keeping it

@@ -47,6 +47,10 @@ public:
 
     const bool m_bSaveAndValidate; // true: controls to values
 
+    // Leaves one control out of this pass, both ways: its value keeps what
+    // the form holds, its text what the user sees (and may be typing over).
+    void Skip(int nId) { m_nSkipped = nId; }
+
     void Number(int nId, std::uint32_t& value, FieldRange range);
     void Number(int nId, std::int32_t& value, FieldRange range); // kept as its 32 bits
     void Text(int nId, QString& value);
@@ -65,4 +69,5 @@ private:
     CUserPrompts& m_prompts;
     FieldNamer m_namer;
     Failures m_failures;
+    int m_nSkipped = 0;
 };

@@ -42,7 +42,7 @@ QString FieldName(std::size_t index)
     if (index < kPartyNames.size())
         return Tr(kPartyNames[index]);
     const std::size_t rest = index - kPartyNames.size();
-    return QCoreApplication::translate("FieldTexts", "Player %1 %2")
+    return QCoreApplication::translate("FieldTexts", "%2, Player %1")
         .arg(QString::number(rest / kChampionNames.size() + 1), Tr(kChampionNames.at(rest % kChampionNames.size())));
 }
 

@@ -21,6 +21,10 @@ constexpr char kChangedOnDiskQuestion[] = QT_TRANSLATE_NOOP(
 constexpr char kConflictsIntro[] =
     QT_TRANSLATE_NOOP("CSaveSession", "The game also changed fields that you edited; applying keeps yours:");
 constexpr char kConflict[] = QT_TRANSLATE_NOOP("CSaveSession", "%1: game %2, yours %3");
+constexpr char kTakenBackIntro[] = QT_TRANSLATE_NOOP(
+    "CSaveSession", "The file no longer holds values you saved; applying writes them again:");
+constexpr char kTakenBackLine[] =
+    QT_TRANSLATE_NOOP("CSaveSession", "%1: you saved %2, the file holds %3 now");
 constexpr char kMoreConflicts[] = QT_TRANSLATE_NOOP("CSaveSession", "and %1 more");
 constexpr char kOtherFileQuestion[] =
     QT_TRANSLATE_NOOP("CSaveSession", "The values on screen were loaded from '%1'. Write them into '%2'?");
@@ -45,6 +49,9 @@ constexpr std::pair<FailureKind, const char*> kOwnReasons[] = {
     {FailureKind::ReadBackMismatch, QT_TRANSLATE_NOOP("CSaveSession", "the file did not read back what was written")},
     {FailureKind::ChangedWhileRead, QT_TRANSLATE_NOOP("CSaveSession", "the file changed while it was read")},
     {FailureKind::OutOfMemory, QT_TRANSLATE_NOOP("CSaveSession", "out of memory")},
+    {FailureKind::ReplacedWhileStored,
+     QT_TRANSLATE_NOOP("CSaveSession", "another program replaced the file while it was saved, so the new file "
+                                       "does not hold the values; save again")},
 };
 constexpr std::size_t kMostConflictsListed = 8;
 enum ChangedOnDiskAnswer : std::size_t { kApply, kReload };
@@ -86,23 +93,33 @@ QDateTime ModifiedTime(const QString& path)
     return QFileInfo(path).lastModified();
 }
 
-// "Player 1 HP: game 90, yours 99" for each edited field that the game
-// changed too, to another value than the user's.
-QStringList Conflicts(const FieldSet& edited, const SaveData& baseline, const SaveData& data, const SaveData& onDisk)
+QStringList Shortened(QStringList lines)
 {
-    QStringList lines;
-    for (std::size_t i = 0; i < edited.size(); ++i) {
-        const std::int32_t game = FieldValue(onDisk, i);
-        if (!edited[i] || game == FieldValue(baseline, i) || game == FieldValue(data, i))
-            continue;
-        lines << Tr(kConflict).arg(FieldName(i), FieldValueText(i, game), FieldValueText(i, FieldValue(data, i)));
-    }
     if (static_cast<std::size_t>(lines.size()) > kMostConflictsListed) {
         const qsizetype more = lines.size() - static_cast<qsizetype>(kMostConflictsListed) + 1;
         lines = lines.mid(0, static_cast<qsizetype>(kMostConflictsListed) - 1);
         lines << Tr(kMoreConflicts).arg(more);
     }
     return lines;
+}
+
+// "HP, Player 1: game 90, yours 99" for each edited field that the game
+// changed too, to another value than the user's.
+QStringList Conflicts(const FieldSet& edited, const SaveData& loaded, const SaveData& data, const SaveData& onDisk)
+{
+    QStringList lines;
+    for (std::size_t i = 0; i < edited.size(); ++i) {
+        const std::int32_t game = FieldValue(onDisk, i);
+        if (!edited[i] || game == FieldValue(loaded, i) || game == FieldValue(data, i))
+            continue;
+        lines << Tr(kConflict).arg(FieldName(i), FieldValueText(i, game), FieldValueText(i, FieldValue(data, i)));
+    }
+    return Shortened(lines);
+}
+
+QDateTime ModifiedTimeOf(const SaveFileSnapshot& snapshot)
+{
+    return ModifiedTime(QString::fromStdString(snapshot.path));
 }
 }
 
@@ -130,10 +147,16 @@ bool CSaveSession::Load(const QString& path, SaveData& data)
         return false;
     }
     SaveFileSnapshot loaded;
-    if (!LoadSaveData(PathText(path), data, loaded))
+    SaveData values;
+    if (!LoadSaveData(PathText(path), values, loaded))
         return false;
-    m_lastSave.reset();
-    Remember(std::move(loaded), data);
+    // What was written stays on record for the same save, however spelt.
+    if (!IsSameSave(loaded))
+        m_ledger.Clear();
+    Remember(std::move(loaded), values);
+    m_toldTakenBack.reset();
+    data = values;
+    RestoreTakenBack(values, FieldSet(), data);
     return true;
 }
 
@@ -147,18 +170,56 @@ bool CSaveSession::Reload(SaveData& data)
 void CSaveSession::Remember(SaveFileSnapshot snapshot, const SaveData& values)
 {
     const QString path = QString::fromStdString(snapshot.path);
-    m_lastSeen = snapshot.contents;
-    m_lastModified = ModifiedTime(path);
-    m_nRewrites = 0;
+    Look(snapshot);
     m_loadedFile = std::move(snapshot);
+    m_loadedValues = values;
     m_baseline = values;
     if (m_watch.Path() != path)
         m_watch.Watch(path);
 }
 
+// The bytes last seen, so the next look tells a new write from this one.
+void CSaveSession::Look(SaveFileSnapshot seen)
+{
+    m_lastSeen = std::move(seen.contents);
+    m_lastModified = ModifiedTimeOf(seen);
+    m_rewrites.clear();
+}
+
+// The saved values that file no longer holds, and that the user has not
+// been told of yet, go back into data unless the user has typed another
+// value there since (pending). Returns the fields told of now.
+FieldSet CSaveSession::RestoreTakenBack(const SaveData& file, const FieldSet& pending, SaveData& data)
+{
+    const FieldSet takenBack = m_ledger.TakenBack(file);
+    const FieldSet restored = takenBack & ~m_toldTakenBack & ~pending;
+    data = m_ledger.WithWritten(data, restored);
+    // A value that the file holds again needs no telling any more.
+    m_toldTakenBack = (m_toldTakenBack | restored) & takenBack;
+    return restored;
+}
+
+QStringList CSaveSession::TakenBackLines() const
+{
+    return TakenBackLines(m_toldTakenBack, m_baseline);
+}
+
+FieldSet CSaveSession::UseFileValues(SaveData& data)
+{
+    const FieldSet fields = m_toldTakenBack;
+    for (std::size_t i = 0; i < kSaveFieldCount; ++i)
+        if (fields[i])
+            SetFieldValue(data, i, FieldValue(m_baseline, i));
+    m_ledger.Forget(fields);
+    m_toldTakenBack.reset();
+    return fields;
+}
+
 // An emulator rewrites the whole save whenever the game saves. Only the
 // fields the user changed are written, and into a file that changed since
-// the load, or into another file, only once the user has said so.
+// the load, or into another file, only once the user has said so. A saved
+// value that the file no longer holds is written again as long as the user
+// still has it on screen: the watch may not have looked yet.
 CSaveSession::StoreOutcome CSaveSession::Store(const QString& path, SaveData& data)
 {
     // Before a load the champions are only zeros: writing them would wipe
@@ -167,52 +228,51 @@ CSaveSession::StoreOutcome CSaveSession::Store(const QString& path, SaveData& da
         m_prompts.ShowWarning(m_pPromptOwner, Tr(kLoadFirst));
         return StoreOutcome::NotStored;
     }
-    const FieldSet edited = DifferingFields(m_baseline, data);
+    FieldSet fields = DifferingFields(m_baseline, data);
     SaveFileSnapshot found;
     SaveData onDisk;
-    switch (StoreSaveDataFields(PathText(path), data, edited, *m_loadedFile, StoreCheck::Unchanged, found, onDisk)) {
-    case GuardedStoreResult::Stored:
-        return Stored(edited, m_baseline, std::move(found), data, onDisk);
-    case GuardedStoreResult::Failed:
-        return StoreOutcome::NotStored;
-    case GuardedStoreResult::OtherFile:
+    GuardedStoreResult result =
+        StoreSaveDataFields(PathText(path), data, fields, *m_loadedFile, StoreCheck::Unchanged, found, onDisk);
+    if (result == GuardedStoreResult::OtherFile) {
         // Every value on screen, as the question says.
         if (ConfirmOtherFile(LoadedPath(), path) != Answer::Write)
             return StoreOutcome::NotStored;
-        return StoreAgain(path, data, FieldSet().set(), StoreCheck::None, onDisk);
-    case GuardedStoreResult::ChangedOnDisk:
-        break;
+        fields.set();
+        result = StoreSaveDataFields(PathText(path), data, fields, *m_loadedFile, StoreCheck::None, found, onDisk);
     }
-    switch (ConfirmOverwrite(path, edited, data, onDisk)) {
-    case Answer::Write:
-        // Merged into whatever the file holds when it is open again, even
-        // if the game saved once more while the question was open.
-        return StoreAgain(path, data, edited, StoreCheck::SameSave, onDisk);
-    case Answer::Reload:
-        return Load(path, data) ? StoreOutcome::Reloaded : StoreOutcome::NotStored;
-    case Answer::Stop:
-        break;
+    // Asked again if the file was replaced under the Apply itself.
+    const FieldSet edited = fields;
+    while (result == GuardedStoreResult::ChangedOnDisk) {
+        const FieldSet takenBack =
+            m_ledger.TakenBack(onDisk) & ~DifferingFields(m_ledger.WithWritten(data, m_ledger.Fields()), data);
+        switch (ConfirmOverwrite(path, edited, takenBack, data, onDisk)) {
+        case Answer::Write:
+            // Merged into whatever the file holds when it is open again, even
+            // if the game saved once more while the question was open.
+            fields = edited | takenBack;
+            result = StoreSaveDataFields(PathText(path), data, fields, *m_loadedFile, StoreCheck::SameSave, found,
+                                         onDisk);
+            break;
+        case Answer::Reload:
+            return Load(path, data) ? StoreOutcome::Reloaded : StoreOutcome::NotStored;
+        case Answer::Stop:
+            return StoreOutcome::NotStored;
+        }
     }
-    return StoreOutcome::NotStored;
-}
-
-CSaveSession::StoreOutcome CSaveSession::StoreAgain(const QString& path, SaveData& data, const FieldSet& fields,
-                                                    StoreCheck check, const SaveData& before)
-{
-    SaveFileSnapshot found;
-    SaveData onDisk;
-    if (StoreSaveDataFields(PathText(path), data, fields, *m_loadedFile, check, found, onDisk) !=
-        GuardedStoreResult::Stored)
+    if (result != GuardedStoreResult::Stored)
         return StoreOutcome::NotStored;
-    return Stored(fields, before, std::move(found), data, onDisk);
+    return TakeWritten(fields, std::move(found), data, onDisk);
 }
 
 // The file now holds the user's fields and the game's values everywhere
 // else: that is what the form shows and counts edits against from now on.
-CSaveSession::StoreOutcome CSaveSession::Stored(const FieldSet& fields, const SaveData& before,
-                                                SaveFileSnapshot found, SaveData& data, const SaveData& onDisk)
+CSaveSession::StoreOutcome CSaveSession::TakeWritten(const FieldSet& fields, SaveFileSnapshot found, SaveData& data,
+                                                     const SaveData& onDisk)
 {
-    m_lastSave = LastSave{fields, before, onDisk};
+    if (!IsSameSave(found))
+        m_ledger.Clear(); // another save now: what went into the old one is no concern of this one
+    m_ledger.Record(fields, onDisk);
+    m_toldTakenBack &= ~fields;
     m_nWritten = fields.count();
     data = onDisk;
     Remember(std::move(found), onDisk);
@@ -231,74 +291,85 @@ CSaveSession::FileChange CSaveSession::CheckFile(SaveData& data)
     if (!PeekSaveData(PathText(LoadedPath()), now, seen, failure))
         return FileChange::None;
     if (seen.contents == m_lastSeen)
-        return RewrittenUnchanged() ? FileChange::Rewriting : FileChange::None;
-    return Changed(std::move(seen), now, data);
+        return RewrittenInRhythm() ? FileChange::Rewriting : FileChange::None;
+    return TakeNewerFile(std::move(seen), now, data);
 }
 
 // The same bytes again. Only a newer time makes it a write of its own; the
 // echo of the editor's own Save, or a change elsewhere in the folder, has
-// none.
-bool CSaveSession::RewrittenUnchanged()
+// none. Told once the last few such writes come in a steady rhythm: equal
+// gaps, give or take half of one, within the window.
+bool CSaveSession::RewrittenInRhythm()
 {
     const QDateTime modified = ModifiedTime(LoadedPath());
     if (modified == m_lastModified)
         return false;
     m_lastModified = modified;
-    return ++m_nRewrites >= kRewritesToTell;
+    const auto now = std::chrono::steady_clock::now();
+    m_rewrites.push_back(now);
+    while (now - m_rewrites.front() > kRewriteWindow || m_rewrites.size() > static_cast<std::size_t>(kRewritesToTell))
+        m_rewrites.pop_front();
+    if (m_rewrites.size() < static_cast<std::size_t>(kRewritesToTell))
+        return false;
+    std::chrono::steady_clock::duration shortest = kRewriteWindow, longest{};
+    for (std::size_t i = 1; i < m_rewrites.size(); ++i) {
+        shortest = std::min(shortest, m_rewrites[i] - m_rewrites[i - 1]);
+        longest = std::max(longest, m_rewrites[i] - m_rewrites[i - 1]);
+    }
+    return longest <= shortest * 3 / 2;
 }
 
-CSaveSession::FileChange CSaveSession::Changed(SaveFileSnapshot seen, const SaveData& now, SaveData& data)
+// Fields the user has not edited take the file's values at once. The
+// newer file becomes what Store expects only when nothing else is pending;
+// otherwise Save still asks before it merges the edits into it.
+CSaveSession::FileChange CSaveSession::TakeNewerFile(SaveFileSnapshot seen, const SaveData& now, SaveData& data)
 {
-    m_lastSeen = seen.contents;
-    m_lastModified = ModifiedTime(LoadedPath());
-    m_nRewrites = 0;
-    const FieldSet putBack = PutBack(now);
     const FieldSet pending = DifferingFields(m_baseline, data);
-    if (putBack.any()) {
-        // The user's values stay, as edits against the file as it is now,
-        // so that the next Save writes them again; every other field takes
-        // the file's value.
-        SaveData kept = now;
-        for (std::size_t i = 0; i < putBack.size(); ++i)
-            if (putBack[i] || pending[i])
-                SetFieldValue(kept, i, FieldValue(data, i));
-        m_nOverwritten = putBack.count();
-        m_lastSave.reset();
-        data = kept;
+    SaveData shown = now;
+    for (std::size_t i = 0; i < kSaveFieldCount; ++i)
+        if (pending[i])
+            SetFieldValue(shown, i, FieldValue(data, i));
+    const FieldSet restored = RestoreTakenBack(now, pending, shown);
+    data = shown;
+    const FieldSet takenBack = m_ledger.TakenBack(now);
+    if ((pending & ~takenBack).none()) {
         Remember(std::move(seen), now);
-        return FileChange::Overwritten;
+    } else {
+        Look(std::move(seen));
+        m_baseline = now;
     }
-    if (pending.none()) {
-        data = now;
-        Remember(std::move(seen), now);
-        return FileChange::Reloaded;
-    }
-    // Store still expects the file as loaded, so Save asks before it
-    // merges the edits into the newer save.
-    return FileChange::NewerSave;
+    if (restored.any())
+        return FileChange::TakenBack;
+    return DifferingFields(m_baseline, data).none() ? FileChange::Reloaded : FileChange::NewerSave;
 }
 
-// The fields of the last Save that hold their value from before it again.
-FieldSet CSaveSession::PutBack(const SaveData& now) const
+bool CSaveSession::IsSameSave(const SaveFileSnapshot& snapshot) const
 {
-    FieldSet putBack;
-    if (!m_lastSave)
-        return putBack;
-    for (std::size_t i = 0; i < putBack.size(); ++i) {
-        const std::int32_t before = FieldValue(m_lastSave->before, i);
-        putBack[i] = m_lastSave->fields[i] && before != FieldValue(m_lastSave->after, i) &&
-                     FieldValue(now, i) == before;
-    }
-    return putBack;
+    return m_loadedFile && snapshot.IsSameFileAs(*m_loadedFile);
 }
 
-// Apply writes the edited fields into the newer file; Reload shows the file
-// as it is now and drops the edits; Cancel does nothing.
-CSaveSession::Answer CSaveSession::ConfirmOverwrite(const QString& path, const FieldSet& edited, const SaveData& data,
+QStringList CSaveSession::TakenBackLines(const FieldSet& fields, const SaveData& file) const
+{
+    QStringList lines;
+    for (std::size_t i = 0; i < kSaveFieldCount; ++i)
+        if (const std::optional<CWriteLedger::Entry> entry = m_ledger.Find(i); fields[i] && entry)
+            lines << Tr(kTakenBackLine).arg(FieldName(i), FieldValueText(i, entry->value),
+                                            FieldValueText(i, FieldValue(file, i)));
+    return Shortened(lines);
+}
+
+// Apply writes the edited fields, and the saved values the file no longer
+// holds, into the newer file; Reload shows the file as it is now and drops
+// the edits; Cancel does nothing.
+CSaveSession::Answer CSaveSession::ConfirmOverwrite(const QString& path, const FieldSet& edited,
+                                                    const FieldSet& takenBack, const SaveData& data,
                                                     const SaveData& onDisk)
 {
     QString text = Tr(kChangedOnDiskQuestion).arg(path);
-    const QStringList conflicts = Conflicts(edited, m_baseline, data, onDisk);
+    const QStringList restored = TakenBackLines(takenBack & ~edited, onDisk);
+    if (!restored.isEmpty())
+        text += QStringLiteral("\n\n%1\n%2").arg(Tr(kTakenBackIntro), restored.join(QLatin1Char('\n')));
+    const QStringList conflicts = Conflicts(edited & ~takenBack, m_loadedValues, data, onDisk);
     if (!conflicts.isEmpty())
         text += QStringLiteral("\n\n%1\n%2").arg(Tr(kConflictsIntro), conflicts.join(QLatin1Char('\n')));
     const std::size_t answer = m_prompts.Ask(m_pPromptOwner, text,

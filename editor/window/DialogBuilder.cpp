@@ -122,8 +122,9 @@ QWidget* MakeMapView(QWidget* parent)
 }
 
 // The controls lie on one page that scrolls when the screen is too small
-// for it; until then the window is exactly the page's size.
-QWidget* MakePage(QDialog& dialog, QSize size)
+// for it, above the notice bar, which never scrolls; until then the window
+// is exactly the page's size and the bar's.
+QWidget* MakePage(QDialog& dialog, QSize size, QWidget* bar)
 {
     auto* scroller = new QScrollArea(&dialog);
     scroller->setFrameShape(QFrame::NoFrame);
@@ -133,8 +134,10 @@ QWidget* MakePage(QDialog& dialog, QSize size)
     scroller->setWidget(page);
     auto* layout = new QVBoxLayout(&dialog);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
     layout->addWidget(scroller);
-    dialog.setFixedSize(size);
+    layout->addWidget(bar);
+    dialog.setFixedSize(size.width(), size.height() + bar->height());
     return page;
 }
 
@@ -172,7 +175,10 @@ QRect CDialogBuilder::ToPixels(int x, int y, int cx, int cy) const
 
 std::map<int, QWidget*> CDialogBuilder::Build(QDialog& dialog) const
 {
-    QWidget* page = MakePage(dialog, ToPixels(0, 0, DialogLayout::kWidth, DialogLayout::kHeight).size());
+    auto* bar = new QWidget(&dialog);
+    bar->setObjectName(QStringLiteral("noticeBar"));
+    bar->setFixedHeight(ToPixels(0, 0, DialogLayout::kWidth, DialogLayout::kNoticeBarHeight).height());
+    QWidget* page = MakePage(dialog, ToPixels(0, 0, DialogLayout::kWidth, DialogLayout::kHeight).size(), bar);
     std::map<int, QWidget*> controls;
     std::vector<std::pair<QLabel*, int>> labels;
     QWidget* tabControl = nullptr;
@@ -185,6 +191,8 @@ std::map<int, QWidget*> CDialogBuilder::Build(QDialog& dialog) const
         if (control.buddy != DialogLayout::kNoId)
             labels.emplace_back(static_cast<QLabel*>(widget), control.buddy);
     }
+    for (const DialogControl& control : DialogLayout::NoticeBar)
+        controls[control.nId] = CreateControl(control, *bar);
     SetBuddies(controls, labels);
     auto* wheelGuard = new CWheelGuard(&dialog);
     for (const auto& [id, widget] : controls)

@@ -16,6 +16,7 @@
 #include "resources/ControlIds.h"
 #include "resources/DialogLayout.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -29,6 +30,15 @@
 
 namespace
 {
+QString ControlText(const QWidget* control)
+{
+    if (const auto* edit = qobject_cast<const QLineEdit*>(control))
+        return edit->text();
+    if (const auto* box = qobject_cast<const QComboBox*>(control))
+        return box->currentText();
+    return {};
+}
+
 constexpr FieldRange kByte = FieldRange::Byte;
 constexpr FieldRange kWord = FieldRange::Word;
 
@@ -50,12 +60,14 @@ CEditorDlg::CEditorDlg(CUserPrompts& prompts, QWidget* parent)
     // No font of its own: the window takes the system's general font, at
     // the user's size, and the layout grows with it.
     m_controls = CDialogBuilder(font()).Build(*this);
-    m_pFit = new CWindowFit(*this, *findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly));
+    m_pFit = new CWindowFit(*this, *findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly),
+                            *GetDlgItem(IDC_NOTICE)->parentWidget());
     m_pMapView = static_cast<CLevelMapView*>(GetDlgItem(IDC_MAP));
     m_pTabCtrl = static_cast<QTabWidget*>(GetDlgItem(IDC_TAB));
     m_pLevelList = static_cast<QComboBox*>(GetDlgItem(IDC_LEVEL));
     m_pNotices = std::make_unique<CFileNotices>(static_cast<QLabel*>(GetDlgItem(IDC_NOTICE)),
-                                                static_cast<QPushButton*>(GetDlgItem(IDC_RELOAD)));
+                                                CFileNotices::Buttons{Button(IDC_RELOAD), Button(IDC_USE_FILE_VALUES),
+                                                                      Button(IDC_UNDO)});
     m_pMarks = new CEditMarks(m_controls, m_session.Baseline(), this);
     m_pTabs = new CChampionTabs(m_pTabCtrl,
                                 {[this] { int result = 0; OnTabChanging(result); return result == 0; },
@@ -68,12 +80,21 @@ CEditorDlg::CEditorDlg(CUserPrompts& prompts, QWidget* parent)
     WatchKeys();
 }
 
-CEditorDlg::~CEditorDlg() = default;
+// Hiding the window as it goes moves the focus: no longer this dialog's affair.
+CEditorDlg::~CEditorDlg()
+{
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
 
 QWidget* CEditorDlg::GetDlgItem(int nID) const
 {
     const auto found = m_controls.find(nID);
     return found == m_controls.end() ? nullptr : found->second;
+}
+
+QPushButton* CEditorDlg::Button(int nID) const
+{
+    return static_cast<QPushButton*>(GetDlgItem(nID));
 }
 
 void CEditorDlg::OnInitDialog()
@@ -111,7 +132,9 @@ void CEditorDlg::ConnectCommands()
         {IDC_BROWSE, QKeySequence(Qt::CTRL | Qt::Key_O), &CEditorDlg::OnBrowse},
         {IDC_LOAD, QKeySequence(Qt::Key_F5), &CEditorDlg::OnLoad},
         {IDC_SAVE, QKeySequence(Qt::CTRL | Qt::Key_S), &CEditorDlg::OnSave},
-        {IDC_RELOAD, QKeySequence(), &CEditorDlg::OnReload}};
+        {IDC_RELOAD, QKeySequence(), &CEditorDlg::OnReload},
+        {IDC_USE_FILE_VALUES, QKeySequence(), &CEditorDlg::OnUseFileValues},
+        {IDC_UNDO, QKeySequence(), &CEditorDlg::OnUndoLoad}};
     for (const auto& [nId, keys, handler] : commands) {
         auto command = [this, handler] { Route([this, handler] { (this->*handler)(); }); };
         connect(static_cast<QPushButton*>(GetDlgItem(nId)), &QPushButton::clicked, this, command);
@@ -124,6 +147,7 @@ void CEditorDlg::ConnectCommands()
     connect(m_pMapView, &CLevelMapView::cellClicked, this,
             [this](QPoint cell) { Route([this, cell] { OnMapCellClicked(cell); }); });
     connect(&m_session.Watch(), &CFileWatch::changed, this, &CEditorDlg::OnFileChanged);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) { OnFocusLeft(old); });
 }
 
 // Enter loads from the path field and checks the form anywhere else; it
@@ -155,6 +179,8 @@ bool CEditorDlg::UpdateData(bool bSaveAndValidate, CDataExchange::Failures failu
     const QScopedValueRollback exchanging(m_bExchanging, true);
     CDataExchange dx(m_controls, m_prompts, [this](int id) { return ControlFieldName(id, m_nFormTab); },
                      bSaveAndValidate, failures);
+    if (IsStaleUnderFocus())
+        dx.Skip(m_nStaleId);
     try {
         DoDataExchange(dx);
         ShowPartyOnMap();
@@ -176,8 +202,8 @@ bool CEditorDlg::UpdateData(bool bSaveAndValidate, CDataExchange::Failures failu
 void CEditorDlg::DoDataExchange(CDataExchange& dx)
 {
     PartyState& party = m_saveData.party;
-    if (!dx.m_bSaveAndValidate)
-        m_strPlayerCount = QString::number(party.playerCount);
+    // Both ways: a read that leaves the control out keeps the record's value.
+    m_strPlayerCount = QString::number(party.playerCount);
     dx.Number(IDC_ANTIFIRE_CUR, m_champion.antiFireCurrent, kByte);
     dx.Number(IDC_ANTIFIRE_MAX, m_champion.antiFireMax, kByte);
     dx.Number(IDC_ANTIMAGIC_CUR, m_champion.antiMagicCurrent, kByte);
@@ -254,28 +280,66 @@ void CEditorDlg::OnLoad()
     LoadFile();
 }
 
+// The edits a load is about to replace, kept for Undo: the load itself
+// goes ahead at once, as the user asked.
+void CEditorDlg::KeepEditsForUndo()
+{
+    TransferChampion(m_nFormTab, false);
+    m_dropped = {};
+    if (m_session.HasLoadedFile())
+        m_dropped = {DifferingFields(m_session.Baseline(), m_saveData), m_saveData};
+}
+
 void CEditorDlg::LoadFile()
 {
+    KeepEditsForUndo();
     if (!m_session.Load(m_strPath, m_saveData))
         return;
     m_pNotices->Clear();
+    m_pNotices->ShowLoaded(m_strPath, m_dropped.fields.count());
     ShowLoadedFile();
 }
 
 void CEditorDlg::OnReload()
 {
+    ReadFormQuietly(); // a field that does not read has no value to keep for Undo
+    KeepEditsForUndo();
     if (!m_session.Reload(m_saveData))
         return;
-    m_pNotices->ShowReloaded(m_session.LoadedPath());
+    m_pNotices->ShowReloaded(m_session.LoadedPath(), m_dropped.fields.count());
     ShowLoadedFile();
 }
 
-void CEditorDlg::ShowLoadedFile()
+// The dropped edits come back as edits of the file as loaded now; nothing
+// is written until Save.
+void CEditorDlg::OnUndoLoad()
 {
+    for (std::size_t i = 0; i < kSaveFieldCount; ++i)
+        if (m_dropped.fields[i])
+            SetFieldValue(m_saveData, i, FieldValue(m_dropped.values, i));
+    m_pNotices->ShowUndone(m_dropped.fields.count());
+    m_dropped = {};
+    ShowLoadedFile();
+}
+
+void CEditorDlg::OnUseFileValues()
+{
+    if (!ReadFormQuietly() && !UpdateData(true))
+        return;
+    m_session.UseFileValues(m_saveData);
+    ShowLoadedFile();
+}
+
+void CEditorDlg::ShowLoadedFile(bool keepFocusedField)
+{
+    m_nStaleId = 0;
+    if (keepFocusedField)
+        MarkFocusedStale();
     m_nFormTab = CurrentTab();
     TransferChampion(m_nFormTab, true);
     m_bMapShown = true;
     UpdateData(false);
+    m_pNotices->SetTakenBack(m_session.LoadedPath(), m_session.TakenBackLines());
 }
 
 void CEditorDlg::OnSave()
@@ -288,7 +352,7 @@ void CEditorDlg::OnSave()
         m_pNotices->ShowSaved(m_strPath, m_session.WrittenFieldCount());
         break;
     case CSaveSession::StoreOutcome::Reloaded:
-        m_pNotices->ShowReloaded(m_strPath);
+        m_pNotices->ShowReloaded(m_strPath, 0);
         break;
     case CSaveSession::StoreOutcome::NotStored:
         return;
@@ -308,18 +372,54 @@ void CEditorDlg::OnFileChanged()
 
 // What the form holds goes into the record first, so the session can tell
 // edits from values nobody touched. A field that does not read (the user is
-// typing) leaves everything as it is: the next change, or Save's own check,
-// catches up.
+// typing) leaves everything as it is until the next command, or Save's own
+// look, catches up.
 void CEditorDlg::CheckFile()
 {
-    if (!ReadFormQuietly())
+    if (!ReadFormQuietly()) {
+        m_bFileCheckPending = true;
         return;
+    }
     const CSaveSession::FileChange change = m_session.CheckFile(m_saveData);
     if (change == CSaveSession::FileChange::None)
         return;
-    m_pNotices->ShowChange(change, m_session.LoadedPath(), m_session.OverwrittenFieldCount());
-    if (change == CSaveSession::FileChange::Reloaded || change == CSaveSession::FileChange::Overwritten)
-        ShowLoadedFile();
+    m_pNotices->ShowChange(change, m_session.LoadedPath());
+    if (change != CSaveSession::FileChange::Rewriting)
+        ShowLoadedFile(true);
+    m_pMarks->Refresh(m_nFormTab);
+}
+
+// The field the user is in keeps its text, selection and cursor through a
+// look at the file: it takes the newer value when the focus leaves it, if
+// it still shows what it showed before.
+void CEditorDlg::MarkFocusedStale()
+{
+    m_nStaleId = 0;
+    QWidget* focus = QApplication::focusWidget();
+    for (const auto& [id, control] : m_controls)
+        if (focus && (control == focus || control->isAncestorOf(focus)) && id != IDC_PATH) {
+            m_nStaleId = id;
+            m_strStaleText = ControlText(control);
+        }
+}
+
+bool CEditorDlg::IsStaleUnderFocus()
+{
+    if (m_nStaleId == 0)
+        return false;
+    if (ControlText(GetDlgItem(m_nStaleId)) == m_strStaleText)
+        return true;
+    m_nStaleId = 0; // the user typed: that text is the value now
+    return false;
+}
+
+void CEditorDlg::OnFocusLeft(QWidget* old)
+{
+    QWidget* stale = m_nStaleId ? GetDlgItem(m_nStaleId) : nullptr;
+    if (!stale || !old || (old != stale && !stale->isAncestorOf(old)) || m_bExchanging || !IsStaleUnderFocus())
+        return;
+    m_nStaleId = 0;
+    UpdateData(false);
     m_pMarks->Refresh(m_nFormTab);
 }
 
@@ -345,6 +445,7 @@ void CEditorDlg::OnTabChanged(int& result)
 {
     m_nFormTab = CurrentTab();
     TransferChampion(m_nFormTab, true);
+    m_nStaleId = 0; // the field shows another champion now, whatever it showed
     UpdateData(false);
     result = 0;
 }

@@ -22,6 +22,7 @@ class CSkillComboBox;
 class CUserPrompts;
 class CWindowFit;
 class QComboBox;
+class QPushButton;
 class QTabWidget;
 
 // The editor window: the party's fields and map at the top, one champion
@@ -60,6 +61,8 @@ public:
     void OnLevelChanged();
     void OnMapCellClicked(QPoint cell);
     void OnReload();
+    void OnUndoLoad();
+    void OnUseFileValues();
     void OnFileChanged(); // the loaded file may have changed on disk
     void OnOK();
     void OnCancel();
@@ -74,8 +77,13 @@ private:
     void WatchKeys();
     void ShowPartyOnMap();
     void LoadFile();
-    void ShowLoadedFile();
+    void ShowLoadedFile(bool keepFocusedField = false);
     bool ReadFormQuietly();
+    void KeepEditsForUndo();
+    void MarkFocusedStale();
+    bool IsStaleUnderFocus();
+    void OnFocusLeft(QWidget* old);
+    QPushButton* Button(int nID) const;
     void CheckFile();
     template <typename Handler> void Route(Handler handler);
 
@@ -106,4 +114,16 @@ private:
     bool m_bFileCheckPending = false;
     bool m_bMapShown = false;     // a file was loaded or a level chosen
     int m_nFormTab = 0;           // whose values m_champion holds
+    // The field that had the focus when a look at the file changed the
+    // values, and the text it kept: left out of every exchange until the
+    // user types there or leaves it.
+    int m_nStaleId = 0;
+    QString m_strStaleText;
+    // The edits the last Load dropped, for Undo.
+    struct DroppedEdits
+    {
+        FieldSet fields;
+        SaveData values;
+    };
+    DroppedEdits m_dropped;
 };

@@ -1,32 +1,47 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "editor/form/SaveSession.h"
 
 class QLabel;
 class QPushButton;
 
-// The notice beside the map: what happened to the save file, in words,
-// without a modal box in the way. The Reload button beside it shows only
-// while it is offered.
+// The notice below the page: what happened to the save file, in words,
+// without a modal box in the way, with the buttons that act on it shown
+// only while they are offered. Saved values that the file no longer holds
+// stay told, above whatever happens next, until the user settles them.
 class CFileNotices
 {
 public:
-    CFileNotices(QLabel* notice, QPushButton* reload);
+    struct Buttons
+    {
+        QPushButton* reload;        // drops the edits for the newer save
+        QPushButton* useFileValues; // takes the file's values for the saved ones it no longer holds
+        QPushButton* undo;          // puts back the edits a Load dropped
+    };
+
+    CFileNotices(QLabel* notice, Buttons buttons);
 
     void ShowSaved(const QString& path, std::size_t fields);
-    // fields: how many a write-back put back (Overwritten only).
-    void ShowChange(CSaveSession::FileChange change, const QString& path, std::size_t fields);
-    void ShowReloaded(const QString& path);
+    // droppedEdits: the edited fields the load replaced, offered for Undo.
+    void ShowLoaded(const QString& path, std::size_t droppedEdits);
+    void ShowReloaded(const QString& path, std::size_t droppedEdits);
+    void ShowChange(CSaveSession::FileChange change, const QString& path);
+    void ShowUndone(std::size_t edits);
+    // The saved values the file no longer holds, a line each; none to stop telling.
+    void SetTakenBack(const QString& path, const QStringList& lines);
     void Clear();
 
 private:
-    void Show(const QString& text, bool offerReload = false);
+    enum class Offer { Nothing, Reload, Undo };
+    void Show(const QString& text, Offer offer = Offer::Nothing);
+    void Present();
 
     QLabel* m_pNotice;
-    QPushButton* m_pReload;
-    // A write-back stays told while the game goes on saving: the user's
-    // values are still unsaved.
-    bool m_bOverwrittenShown = false;
+    Buttons m_buttons;
+    QString m_strLatest;
+    QString m_strTakenBack;
+    Offer m_offer = Offer::Nothing;
 };

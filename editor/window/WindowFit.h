@@ -6,16 +6,18 @@
 class QDialog;
 class QScreen;
 class QScrollArea;
+class QWidget;
 
 // Keeps the editor window on its screen. The layout never shrinks: where it
 // is taller or wider than the screen's free area, the window takes the free
 // area and scrolls. Either way its size is fixed, so it can be dragged
 // neither smaller (cutting controls off) nor larger (empty space). A field
-// that takes the focus is scrolled into view.
+// that takes the focus is scrolled into view. What stands below the page
+// (the notice bar) never scrolls and keeps its height.
 class CWindowFit : public QObject
 {
 public:
-    CWindowFit(QDialog& dialog, QScrollArea& scroller);
+    CWindowFit(QDialog& dialog, QScrollArea& scroller, const QWidget& below);
 
     // Sizes the window for the screen it is on, and centres it the first
     // time it is shown.
@@ -32,5 +34,6 @@ private:
 
     QDialog& m_dialog;
     QScrollArea& m_scroller;
+    const QWidget& m_below;
     bool m_bCentred = false;
 };

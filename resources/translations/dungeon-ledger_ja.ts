@@ -49,16 +49,32 @@
         <translation>%2 にゲームが %1 にセーブしました。値を読み込み直しました。</translation>
     </message>
     <message>
-        <source>The game saved %1 at %2. Your edits are kept: Save applies them to the newer save, Reload drops them.</source>
-        <translation>%2 にゲームが %1 にセーブしました。編集内容はそのままです。Save で新しいセーブに反映し、Reload で破棄します。</translation>
-    </message>
-    <message>
-        <source>%1 was overwritten at %2: the emulator wrote its own copy back over your Save, undoing %3. Your values are still here. Close the game in the emulator, or the emulator, then press Save again.</source>
-        <translation>%2 に %1 が上書きされました。エミュレーターが自分の持つ内容を書き戻したため、保存した %3 が元に戻っています。あなたの値は画面に残っています。エミュレーターでゲームを閉じてから（またはエミュレーターを終了してから）、もう一度 Save を押してください。</translation>
-    </message>
-    <message>
         <source>An emulator is rewriting %1 again and again: it has the game running and will write over a Save. Close the game first, then Save.</source>
         <translation>エミュレーターが %1 を何度も書き直しています。ゲームが実行中なので、保存しても上書きされます。先にゲームを閉じてから Save してください。</translation>
+    </message>
+    <message>
+        <source>1 edit</source>
+        <translation>1 件の編集</translation>
+    </message>
+    <message>
+        <source>%1 edits</source>
+        <translation>%1 件の編集</translation>
+    </message>
+    <message>
+        <source>%1 loaded at %2; it replaced %3 not saved. Undo puts them back.</source>
+        <translation>%2 に %1 を読み込みました。保存していない %3 が置き換えられました。Undo で元に戻せます。</translation>
+    </message>
+    <message>
+        <source>%1 put back, as edits; nothing was written.</source>
+        <translation>%1 を編集として戻しました。ファイルには何も書き込んでいません。</translation>
+    </message>
+    <message>
+        <source>The game saved %1 at %2. Fields you did not edit show its values; your edits are kept: Save applies them to the newer save, Reload drops them.</source>
+        <translation>%2 にゲームが %1 にセーブしました。編集していない項目にはその値を表示しています。編集内容はそのままです。Save で新しいセーブに反映し、Reload で破棄します。</translation>
+    </message>
+    <message>
+        <source>%1 no longer holds values you saved (seen at %2): the emulator wrote its own copy back, or the game moved on from them. Your values are still here, marked as edits; Save writes them again once the game is closed in the emulator.</source>
+        <translation>%1 には、保存した値がもうありません（%2 に確認）。エミュレーターが自分の持つ内容を書き戻したか、ゲームがその値から進みました。あなたの値は編集として画面に残っています。エミュレーターでゲームを閉じてから Save すると、もう一度書き込みます。</translation>
     </message>
 </context>
 <context>
@@ -200,6 +216,18 @@ Apply my edits writes only the fields you changed into the file as it is now; ev
     <message>
         <source>Choose a save file first: type its path or press Browse.</source>
         <translation>先にセーブファイルを選んでください。パスを入力するか、Browse を押してください。</translation>
+    </message>
+    <message>
+        <source>The file no longer holds values you saved; applying writes them again:</source>
+        <translation>ファイルには、保存した値がもうありません。反映するともう一度書き込みます：</translation>
+    </message>
+    <message>
+        <source>%1: you saved %2, the file holds %3 now</source>
+        <translation>%1：保存した値 %2、現在のファイルの値 %3</translation>
+    </message>
+    <message>
+        <source>another program replaced the file while it was saved, so the new file does not hold the values; save again</source>
+        <translation>保存中に別のプログラムがファイルを置き換えたため、新しいファイルには値が入っていません。もう一度保存してください</translation>
     </message>
 </context>
 <context>
@@ -554,6 +582,14 @@ Apply my edits writes only the fields you changed into the file as it is now; ev
         <source>EDITING DUNGEON MASTER&apos;s SRM DATA</source>
         <translation>EDITING DUNGEON MASTER&apos;s SRM DATA</translation>
     </message>
+    <message>
+        <source>Use the game&apos;s values</source>
+        <translation>Use the game&apos;s values</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
 </context>
 <context>
     <name>FieldTexts</name>
@@ -690,8 +726,8 @@ Apply my edits writes only the fields you changed into the file as it is now; ev
         <translation>North</translation>
     </message>
     <message>
-        <source>Player %1 %2</source>
-        <translation>Player %1 %2</translation>
+        <source>%2, Player %1</source>
+        <translation>%2, Player %1</translation>
     </message>
 </context>
 <context>

@@ -7,7 +7,10 @@
 #include "support/RecordingPrompts.h"
 #include "tests/support/SaveFormat.h"
 
+#include <QFile>
 #include <QTemporaryDir>
+
+#include <string_view>
 
 namespace
 {
@@ -20,6 +23,7 @@ constexpr int kHp1 = 1060, kHpMax1 = 1062, kFood1 = 1074, kHp2 = 1859;
 constexpr int kOutsideFields = 5000;
 
 using SaveFormat::ChangedPositions;
+using SaveFormat::WithWords;
 
 class SaveSessionTest : public ::testing::Test
 {
@@ -61,7 +65,7 @@ TEST_F(SaveSessionTest, ApplyWritesOnlyTheEditsIntoTheNewerSave)
     EXPECT_EQ(m_session.Store(m_path, m_data), Outcome::NotStored); // Cancel
     EXPECT_EQ(Read(m_path), newer);
     ASSERT_EQ(m_prompts.questions.size(), 1);
-    EXPECT_TRUE(m_prompts.questions[0].endsWith(QStringLiteral("applying keeps yours:\nPlayer 1 HP: game 90, yours 99")))
+    EXPECT_TRUE(m_prompts.questions[0].endsWith(QStringLiteral("applying keeps yours:\nHP, Player 1: game 90, yours 99")))
         << m_prompts.questions[0].toStdString();
 
     m_prompts.answers = {QStringLiteral("Apply my edits")};
@@ -76,13 +80,134 @@ TEST_F(SaveSessionTest, ApplyWritesOnlyTheEditsIntoTheNewerSave)
     EXPECT_EQ(m_session.WrittenFieldCount(), 0u);
 
     m_data.champions[0].hpCurrent = 50;
-    const Bytes newest = GameSaves({{kHpMax1, 77}});
+    const Bytes newest = GameSaves({{kFood1, 77}});
     m_prompts.answers = {QStringLiteral("Reload")};
     EXPECT_EQ(m_session.Store(m_path, m_data), Outcome::Reloaded); // the edit is dropped, nothing written
     EXPECT_EQ(Read(m_path), newest);
     EXPECT_EQ(m_data, SaveFormat::Decode(newest, 0));
     EXPECT_EQ(m_prompts.questions.size(), 3);
     EXPECT_TRUE(m_prompts.warnings.isEmpty());
+}
+
+// What was saved stays on record through any number of Saves and loads of
+// the same save; whatever a later write puts there instead (the old value,
+// or one the game moved on to), the saved value comes back as an edit and
+// the next Save writes it again. Steps: S saves the listed words as edits,
+// W has the emulator write its memory (the file before the first Save, with
+// food drifted), L loads the file again, C looks at it, X saves with
+// whatever is on screen.
+struct LedgerCase
+{
+    const char* name;
+    const char* steps;
+    bool lookSeesIt; // C reports TakenBack (else the Save's own look finds it)
+};
+const LedgerCase kLedgerCases[] = {
+    {"ExactWriteBack", "S W C X", true},
+    {"TwoSavesThenWriteBack", "S s W C X", true},
+    {"SaveLoadWriteBack", "S L W C X", true},
+    {"WriteBackThenLoad", "S W L X", false},
+    {"WriteBackBeforeAnyLook", "S W X", false},
+};
+
+class LedgerTest : public SaveSessionTest, public ::testing::WithParamInterface<LedgerCase>
+{
+};
+
+TEST_P(LedgerTest, NoSavedValueIsSilentlyTakenBack)
+{
+    ASSERT_TRUE(m_session.Load(m_path, m_data));
+    const Bytes memory = WithWords(m_demo, {{kFood1, 1817}}); // the emulator's copy, its game moved on
+    std::vector<std::pair<int, int>> saved; // file position, value
+    bool told = false;
+    for (const char step : std::string_view(GetParam().steps)) {
+        switch (step) {
+        case 'S': // food and HP
+            m_data.champions[0].food = 3000;
+            m_data.champions[0].hpCurrent = 42;
+            saved.insert(saved.end(), {{kFood1, 3000}, {kHp1, 42}});
+            ASSERT_EQ(m_session.Store(m_path, m_data), Outcome::Stored);
+            break;
+        case 's': // another field, later: the first Save's stay on record
+            m_data.champions[1].hpCurrent = 60;
+            saved.push_back({kHp2, 60});
+            ASSERT_EQ(m_session.Store(m_path, m_data), Outcome::Stored);
+            EXPECT_EQ(m_session.WrittenFieldCount(), 1u);
+            break;
+        case 'W':
+            SaveFormat::WriteFile(m_path.toStdString(), memory);
+            break;
+        case 'L':
+            ASSERT_TRUE(m_session.Load(m_path, m_data));
+            break;
+        case 'C':
+            told = m_session.CheckFile(m_data) == CSaveSession::FileChange::TakenBack;
+            break;
+        case 'X':
+            m_prompts.answers = {QStringLiteral("Apply my edits")};
+            ASSERT_EQ(m_session.Store(m_path, m_data), Outcome::Stored);
+            break;
+        }
+    }
+    EXPECT_EQ(told, GetParam().lookSeesIt);
+    EXPECT_EQ(Read(m_path), WithWords(memory, saved)) << "every saved value, and the game's bytes elsewhere";
+    EXPECT_EQ(m_session.TakenBackLines(), QStringList());
+    EXPECT_TRUE(m_prompts.warnings.isEmpty());
+    const bool asked = !m_prompts.questions.isEmpty();
+    // Asked only where nothing but Save looked at the file since the write-back.
+    const std::string_view steps = GetParam().steps;
+    EXPECT_EQ(asked, steps.find('C') == steps.npos && (steps.find('L') == steps.npos || steps.find('L') < steps.find('W')));
+    if (asked) {
+        EXPECT_TRUE(m_prompts.questions.back().contains(QStringLiteral("Food, Player 1: you saved 3000, the file holds 1817 now")))
+            << m_prompts.questions.back().toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sequences, LedgerTest, ::testing::ValuesIn(kLedgerCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Told and shown, the user may take the file's values instead; they leave
+// the record, and a later write of the same values tells nothing new.
+TEST_F(SaveSessionTest, TheGamesValuesCanBeTakenInstead)
+{
+    ASSERT_TRUE(m_session.Load(m_path, m_data));
+    m_data.champions[0].food = 3000;
+    ASSERT_EQ(m_session.Store(m_path, m_data), Outcome::Stored);
+    GameSaves({{kFood1, 1817}});
+    ASSERT_EQ(m_session.CheckFile(m_data), CSaveSession::FileChange::TakenBack);
+    EXPECT_EQ(m_data.champions[0].food, 3000);
+    EXPECT_EQ(m_session.TakenBackLines(), QStringList(QStringLiteral("Food, Player 1: you saved 3000, the file holds 1817 now")));
+    GameSaves({{kFood1, 1818}}); // the game goes on: told already, the user's value stays
+    EXPECT_EQ(m_session.CheckFile(m_data), CSaveSession::FileChange::NewerSave);
+    EXPECT_EQ(m_data.champions[0].food, 3000);
+    m_session.UseFileValues(m_data);
+    EXPECT_EQ(m_data.champions[0].food, 1818);
+    EXPECT_TRUE(m_session.TakenBackLines().isEmpty());
+    GameSaves({{kFood1, 1819}});
+    EXPECT_EQ(m_session.CheckFile(m_data), CSaveSession::FileChange::Reloaded);
+    EXPECT_EQ(m_data.champions[0].food, 1819);
+    ASSERT_EQ(m_session.Store(m_path, m_data), Outcome::Stored);
+    EXPECT_EQ(m_session.WrittenFieldCount(), 0u);
+}
+
+// The save the emulator replaced is still the save, through a linked
+// folder too: Save asks about the newer file, never offers to write every
+// value as into another file.
+TEST_F(SaveSessionTest, AnotherSpellingOfTheSaveIsTheSameSave)
+{
+    const QString linked = m_dir.filePath(QStringLiteral("linked"));
+    if (!QFile::link(m_dir.path(), linked))
+        GTEST_SKIP() << "no links here";
+    ASSERT_TRUE(m_session.Load(linked + QStringLiteral("/demo.srm"), m_data));
+    m_data.champions[0].food = 3000;
+    const Bytes newer = WithWords(m_demo, {{kHp2, 7}});
+    const QString fresh = Copy(QStringLiteral("fresh.srm"), newer);
+    ASSERT_TRUE(QFile::remove(m_path) && QFile::rename(fresh, m_path));
+    m_prompts.answers = {QStringLiteral("Apply my edits")};
+    EXPECT_EQ(m_session.Store(m_path, m_data), Outcome::Stored);
+    EXPECT_EQ(Read(m_path), WithWords(newer, {{kFood1, 3000}}));
+    ASSERT_EQ(m_prompts.questions.size(), 1);
+    EXPECT_TRUE(m_prompts.questions[0].contains(QStringLiteral("changed on disk")));
 }
 
 TEST_F(SaveSessionTest, AnotherFileIsAskedAboutAndGetsEveryField)

@@ -93,10 +93,13 @@ TEST_P(DialogBuilderTest, WindowFitsItsScreenAndScrollsRatherThanCutsOff)
     EXPECT_EQ(m_dialog->minimumSize(), m_dialog->maximumSize());
     QWidget* page = m_dialog->GetDlgItem(IDC_PATH)->parentWidget();
     EXPECT_TRUE(page->rect().contains(page->childrenRect())) << "controls keep their sizes";
-    const bool cut = page->height() > screen.height() - frame.height();
+    const QWidget* bar = m_dialog->GetDlgItem(IDC_NOTICE)->parentWidget();
+    EXPECT_FALSE(page->isAncestorOf(bar));
+    const bool cut = page->height() > screen.height() - frame.height() - bar->height();
     EXPECT_EQ(page->visibleRegion().boundingRect().size() != page->size(), cut);
     const auto* scroller = qobject_cast<QAbstractScrollArea*>(page->parentWidget()->parentWidget());
     EXPECT_EQ(scroller->verticalScrollBar()->isVisible(), cut) << "a cut-off page scrolls";
+    EXPECT_EQ(bar->visibleRegion().boundingRect(), bar->rect()) << "the notices never scroll away";
     m_dialog->activateWindow(); // focus moves only in the active window
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_dialog.get()));
     for (const int id : {IDC_PATH, IDC_WIZARD, IDC_ANTIFIRE_MAX, IDC_LEVEL}) {

@@ -82,12 +82,13 @@ TEST_P(EmulatorTest, TheGameSavesBeforeAndAfterAnEdit)
     GameWrites(newer);
     ASSERT_TRUE(WaitForNotice(QStringLiteral("Save applies"))) << Notice().toStdString();
     EXPECT_TRUE(Control(IDC_RELOAD)->isVisible());
-    EXPECT_EQ(Text(IDC_HP_CUR), QStringLiteral("99"));
+    EXPECT_EQ(Text(IDC_HP_CUR) + " " + Text(IDC_FOOD), QStringLiteral("99 4000")) << "only the edit keeps its value";
+    EXPECT_FALSE(IsMarked(IDC_FOOD));
 
     m_prompts.answers = {QStringLiteral("Apply my edits")};
     Click(IDC_SAVE);
     ASSERT_EQ(m_prompts.questions.size(), 1) << "the same save, never another file";
-    EXPECT_TRUE(m_prompts.questions[0].contains(QStringLiteral("Player 1 HP: game 90, yours 99")));
+    EXPECT_TRUE(m_prompts.questions[0].contains(QStringLiteral("HP, Player 1: game 90, yours 99")));
     EXPECT_EQ(ReadAll(m_savePath), WithWords(newer, {{kHp1, 99}}));
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^Saved demo.srm at .+: 1 field written.$")).match(Notice()).hasMatch())
         << Notice().toStdString();
@@ -106,7 +107,9 @@ TEST_P(EmulatorTest, TheGameSavesBeforeAndAfterAnEdit)
     EXPECT_FALSE(IsMarked(IDC_MANA_CUR));
 }
 
-TEST_P(EmulatorTest, AWriteBackOfTheOldCopyIsToldAndSaveWritesTheEditAgain)
+// The emulator writes its memory back over a Save, and its game moved on
+// meanwhile: neither the value from before the Save nor the user's.
+TEST_P(EmulatorTest, AWriteBackIsToldWithBothValuesAndSaveWritesTheEditAgain)
 {
     LoadDemo();
     Type(IDC_HP_CUR, QStringLiteral("99"));
@@ -116,29 +119,103 @@ TEST_P(EmulatorTest, AWriteBackOfTheOldCopyIsToldAndSaveWritesTheEditAgain)
     EXPECT_TRUE(Notice().startsWith(QStringLiteral("Saved"))) << Notice().toStdString();
 
     Type(IDC_MANA_CUR, QStringLiteral("5")); // an edit since the Save
-    const Bytes memory = WithWords(m_demo, {{kFood1, 4100}}); // the emulator's: old HP, newer food
+    const Bytes memory = WithWords(m_demo, {{kFood1, 4100}, {kHp1, 87}});
     GameWrites(memory);
-    ASSERT_TRUE(WaitForNotice(QStringLiteral("overwritten"))) << Notice().toStdString();
-    EXPECT_TRUE(Notice().contains(QStringLiteral("undoing 1 field.")));
+    ASSERT_TRUE(WaitForNotice(QStringLiteral("HP, Player 1: you saved 99, the file holds 87 now"))) << Notice().toStdString();
+    EXPECT_TRUE(Control(IDC_USE_FILE_VALUES)->isVisible());
     EXPECT_EQ(Text(IDC_HP_CUR) + " " + Text(IDC_MANA_CUR) + " " + Text(IDC_FOOD), QStringLiteral("99 5 4100"));
     EXPECT_TRUE(IsMarked(IDC_HP_CUR) && IsMarked(IDC_MANA_CUR));
+
+    GameWrites(WithWords(memory, {{kFood1, 4101}})); // the game saves on: the notice stays
+    ASSERT_TRUE(WaitForNotice(QStringLiteral("The game saved"))) << Notice().toStdString();
+    EXPECT_TRUE(Notice().contains(QStringLiteral("you saved 99")));
+    EXPECT_EQ(Text(IDC_HP_CUR) + " " + Text(IDC_FOOD), QStringLiteral("99 4101"));
+    m_prompts.answers = {QStringLiteral("Apply my edits")};
     Click(IDC_SAVE);
-    EXPECT_TRUE(m_prompts.questions.isEmpty());
-    EXPECT_EQ(ReadAll(m_savePath), WithWords(memory, {{kHp1, 99}, {kMana1, 5}}));
+    EXPECT_EQ(ReadAll(m_savePath), WithWords(memory, {{kHp1, 99}, {kMana1, 5}, {kFood1, 4101}}));
+    EXPECT_FALSE(Notice().contains(QStringLiteral("you saved"))) << Notice().toStdString();
+    EXPECT_FALSE(Control(IDC_USE_FILE_VALUES)->isVisible());
+
+    GameWrites(WithWords(ReadAll(m_savePath), {{kHp1, 86}}));
+    ASSERT_TRUE(WaitForNotice(QStringLiteral("the file holds 86 now"))) << Notice().toStdString();
+    Click(IDC_USE_FILE_VALUES); // the user takes the game's value
+    EXPECT_EQ(Text(IDC_HP_CUR), QStringLiteral("86"));
+    EXPECT_FALSE(IsMarked(IDC_HP_CUR));
+    EXPECT_FALSE(Control(IDC_USE_FILE_VALUES)->isVisible());
 }
 
-TEST_P(EmulatorTest, TheSameBytesRewrittenAgainAndAgainAreTold)
+// bsnes and ares rewrite the same bytes every 30 s, a steady rhythm;
+// RetroArch writes once at its start and once at its unload, which is none.
+TEST_P(EmulatorTest, OnlyASteadyRhythmOfTheSameBytesIsToldAsRewriting)
 {
     LoadDemo();
-    for (int write = 1; write <= 2; ++write) {
-        EXPECT_FALSE(Notice().contains(QStringLiteral("rewriting"))) << "once is no habit";
+    const fs::path file = SaveFormat::Native(m_savePath.toStdString());
+    const auto rewrite = [&](int write) {
         GameWrites(m_demo);
-        const fs::path file = SaveFormat::Native(m_savePath.toStdString());
         fs::last_write_time(file, fs::last_write_time(file) + std::chrono::seconds(write)); // a coarse clock
-        QTest::qWait(2 * CFileWatch::kSettleMs);
+    };
+    rewrite(1); // start
+    QTest::qWait(3 * CFileWatch::kSettleMs);
+    rewrite(2); // unload, much later
+    QTest::qWait(12 * CFileWatch::kSettleMs);
+    rewrite(3); // and the next start
+    QTest::qWait(3 * CFileWatch::kSettleMs);
+    EXPECT_FALSE(Notice().contains(QStringLiteral("rewriting"))) << Notice().toStdString();
+    QTest::qWait(6 * CFileWatch::kSettleMs);
+    for (int write = 4; write <= 6; ++write) { // then every 900 ms
+        rewrite(write);
+        QTest::qWait(6 * CFileWatch::kSettleMs);
     }
     EXPECT_TRUE(WaitForNotice(QStringLiteral("rewriting"))) << Notice().toStdString();
     EXPECT_EQ(ReadAll(m_savePath), m_demo);
+}
+
+// A look at the file leaves the field the user is in alone: its text, its
+// selection. Typing over the selection is the user's value; left as it
+// was, the field shows the game's value once the focus moves on.
+TEST_P(EmulatorTest, TheFieldBeingTypedInIsLeftAlone)
+{
+    LoadDemo();
+    m_dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_dialog.get()));
+    for (const bool types : {false, true}) {
+        QLineEdit* hp = Edit(IDC_HP_CUR);
+        hp->setFocus();
+        hp->selectAll();
+        const QString shown = hp->text();
+        const int gameHp = types ? 90 : 91;
+        GameWrites(WithWords(ReadAll(m_savePath), {{kHp1, gameHp}, {kFood1, 4000 + gameHp}}));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return Text(IDC_FOOD) == QString::number(4000 + gameHp); }, 3000));
+        EXPECT_EQ(hp->text() + " " + hp->selectedText(), shown + " " + shown);
+        if (types) {
+            QTest::keyClicks(hp, QStringLiteral("9"));
+            EXPECT_EQ(hp->text(), QStringLiteral("9"));
+            Click(IDC_SAVE); // the click takes the focus, and reads the form
+            EXPECT_EQ(WordAt(ReadAll(m_savePath), kHp1), 9);
+        } else {
+            QTest::keyClick(hp, Qt::Key_Tab);
+            EXPECT_EQ(hp->text(), QString::number(gameHp));
+            EXPECT_FALSE(IsMarked(IDC_HP_CUR));
+        }
+    }
+}
+
+// Load drops unsaved edits at once, as asked, and offers them back.
+TEST_P(EmulatorTest, ALoadThatDropsEditsCanBeUndone)
+{
+    LoadDemo();
+    Type(IDC_HP_CUR, QStringLiteral("99"));
+    Type(IDC_X, QStringLiteral("3"));
+    GameWrites(WithWords(m_demo, {{kFood1, 4000}}));
+    Click(IDC_LOAD);
+    EXPECT_TRUE(Notice().contains(QStringLiteral("2 edits"))) << Notice().toStdString();
+    EXPECT_EQ(Text(IDC_HP_CUR) + " " + Text(IDC_FOOD), QStringLiteral("85 4000"));
+    ASSERT_TRUE(Control(IDC_UNDO)->isVisible());
+    Click(IDC_UNDO);
+    EXPECT_EQ(Text(IDC_HP_CUR) + " " + Text(IDC_X) + " " + Text(IDC_FOOD), QStringLiteral("99 3 4000"));
+    EXPECT_TRUE(IsMarked(IDC_HP_CUR) && IsMarked(IDC_X) && !IsMarked(IDC_FOOD));
+    EXPECT_FALSE(Control(IDC_UNDO)->isVisible());
+    EXPECT_EQ(ReadAll(m_savePath), WithWords(m_demo, {{kFood1, 4000}})) << "nothing written";
 }
 
 INSTANTIATE_TEST_SUITE_P(Writers, EmulatorTest,
@@ -171,7 +248,7 @@ TEST_F(BusyEmulatorTest, AWriterEvery100msLosesNothing)
 
     const Bytes last = ReadAll(m_savePath);
     EXPECT_EQ(WordAt(last, kFood1), lastFood.load()) << "the game's newest value stays";
-    EXPECT_TRUE(WordAt(last, kHp1) == 99 || Notice().contains(QStringLiteral("overwritten"))) << Notice().toStdString();
+    EXPECT_TRUE(WordAt(last, kHp1) == 99 || Notice().contains(QStringLiteral("you saved 99"))) << Notice().toStdString();
     EXPECT_EQ(Text(IDC_HP_CUR), QStringLiteral("99"));
 }
 }
