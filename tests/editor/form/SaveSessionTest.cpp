@@ -5,11 +5,13 @@
 // compressed file for one, tests/savedata.)
 #include "editor/form/SaveSession.h"
 #include "support/RecordingPrompts.h"
+#include "savedata/SaveFile.h"
 #include "tests/support/SaveFormat.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <filesystem>
 #include <string_view>
 
 namespace
@@ -208,6 +210,29 @@ TEST_F(SaveSessionTest, AnotherSpellingOfTheSaveIsTheSameSave)
     EXPECT_EQ(Read(m_path), WithWords(newer, {{kFood1, 3000}}));
     ASSERT_EQ(m_prompts.questions.size(), 1);
     EXPECT_TRUE(m_prompts.questions[0].contains(QStringLiteral("changed on disk")));
+}
+
+// The emulator renames its save over the file while Save writes it (as
+// POSIX allows): never "Stored" for bytes that no path names; asked, the
+// edit goes into the new file with the game's values around it.
+TEST_F(SaveSessionTest, ASaveIntoAFileReplacedMeanwhileAsksAndMergesIntoTheNewOne)
+{
+    ASSERT_TRUE(m_session.Load(m_path, m_data));
+    m_data.champions[0].food = 3000;
+    const Bytes newer = WithWords(m_demo, {{kHp2, 7}});
+    bool renamed = false; // Windows refuses while the Save holds the file: then nothing to ask
+    CSaveFile::AfterNthFlush(1, [&] {
+        std::error_code refused;
+        std::filesystem::rename(SaveFormat::Native(Copy(QStringLiteral("new.srm"), newer).toStdString()),
+                                SaveFormat::Native(m_path.toStdString()), refused);
+        renamed = !refused;
+    });
+    m_prompts.answers = {QStringLiteral("Apply my edits")};
+    EXPECT_EQ(m_session.Store(m_path, m_data), Outcome::Stored);
+    CSaveFile::ClearInjectedFailures();
+    EXPECT_EQ(Read(m_path), WithWords(renamed ? newer : m_demo, {{kFood1, 3000}}));
+    EXPECT_EQ(m_prompts.questions.size(), renamed ? 1 : 0);
+    EXPECT_TRUE(m_prompts.warnings.isEmpty());
 }
 
 TEST_F(SaveSessionTest, AnotherFileIsAskedAboutAndGetsEveryField)

@@ -6,6 +6,7 @@
 #include "editor/window/EditMarks.h"
 #include "support/EditorFixture.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QRegularExpression>
 
@@ -216,6 +217,26 @@ TEST_P(EmulatorTest, ALoadThatDropsEditsCanBeUndone)
     EXPECT_TRUE(IsMarked(IDC_HP_CUR) && IsMarked(IDC_X) && !IsMarked(IDC_FOOD));
     EXPECT_FALSE(Control(IDC_UNDO)->isVisible());
     EXPECT_EQ(ReadAll(m_savePath), WithWords(m_demo, {{kFood1, 4000}})) << "nothing written";
+}
+
+// The save is a link into the emulator's folder, whose file the emulator
+// deletes and makes anew: every later write is still seen.
+TEST_F(WatchedEditorTest, ALinkedSaveIsStillWatchedAfterItsTargetIsMadeAnew)
+{
+    QDir(m_dir.path()).mkdir(QStringLiteral("emulator"));
+    const QString target = m_dir.filePath(QStringLiteral("emulator/game.srm"));
+    const QString link = m_dir.filePath(QStringLiteral("game.srm"));
+    WriteAll(target, m_demo);
+    if (!QFile::link(target, link))
+        GTEST_SKIP() << "no links here";
+    Load(link);
+    for (const int food : {4001, 4002, 4003}) {
+        if (food == 4001)
+            QFile::remove(target);
+        WriteAll(target, WithWords(m_demo, {{kFood1, food}}));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return Text(IDC_FOOD) == QString::number(food); }, kNoticeWaitMs))
+            << food << ": " << Text(IDC_FOOD).toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Writers, EmulatorTest,
