@@ -79,10 +79,10 @@ const std::array<DialogControl, 57> Controls = {{
 }};
 
 const std::array<DialogControl, 4> NoticeBar = {{
-    {IDC_NOTICE, K::Notice, 7, 2, 227, 40, "", {}},
-    {IDC_RELOAD, K::Button, 7, 44, 40, 14, QT_TRANSLATE_NOOP("DialogLayout", "Rel&oad"), {}},
-    {IDC_USE_FILE_VALUES, K::Button, 50, 44, 90, 14, QT_TRANSLATE_NOOP("DialogLayout", "Use the game's values"), {}},
-    {IDC_UNDO, K::Button, 143, 44, 40, 14, QT_TRANSLATE_NOOP("DialogLayout", "Undo"), {}},
+    {IDC_NOTICE, K::Notice, 0, 0, 93, 96, "", {}},
+    {IDC_RELOAD, K::Button, 0, 0, 50, 14, QT_TRANSLATE_NOOP("DialogLayout", "Rel&oad"), {}},
+    {IDC_USE_FILE_VALUES, K::Button, 0, 0, 93, 14, QT_TRANSLATE_NOOP("DialogLayout", "Use the game's values"), {}},
+    {IDC_UNDO, K::Button, 0, 0, 50, 14, QT_TRANSLATE_NOOP("DialogLayout", "Undo"), {}},
 }};
 
 const std::array<const char*, 4> TabLabels = {

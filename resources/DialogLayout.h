@@ -41,10 +41,12 @@ inline constexpr int kNoId = -1;
 
 extern const std::array<DialogControl, 57> Controls;
 
-// What happened to the save file stands below the page that scrolls, so it
-// is seen wherever the page is scrolled to: the notice and the buttons
-// that act on it, placed within a bar of the page's width.
-inline constexpr int kNoticeBarHeight = 62;
+// What happened to the save file stands beside the page that scrolls, so
+// it is seen wherever the page is scrolled to: the notice, then the buttons
+// that act on it, stacked in a column of this width (their x and y are not
+// used: the column lays them out in table order, down to the window's
+// bottom, however tall the screen lets it be).
+inline constexpr int kNoticeBarWidth = 100;
 extern const std::array<DialogControl, 4> NoticeBar;
 extern const std::array<const char*, 4> TabLabels;
 

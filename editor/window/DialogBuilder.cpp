@@ -18,6 +18,7 @@
 #include <QScrollArea>
 #include <QStyle>
 #include <QTabWidget>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include <vector>
@@ -122,9 +123,9 @@ QWidget* MakeMapView(QWidget* parent)
 }
 
 // The controls lie on one page that scrolls when the screen is too small
-// for it, above the notice bar, which never scrolls; until then the window
-// is exactly the page's size and the bar's.
-QWidget* MakePage(QDialog& dialog, QSize size, QWidget* bar)
+// for it, beside the notice column, which never scrolls; until then the
+// window is exactly the page's size and the column's.
+QWidget* MakePage(QDialog& dialog, QSize size, QWidget* column)
 {
     auto* scroller = new QScrollArea(&dialog);
     scroller->setFrameShape(QFrame::NoFrame);
@@ -132,12 +133,12 @@ QWidget* MakePage(QDialog& dialog, QSize size, QWidget* bar)
     auto* page = new QWidget;
     page->setFixedSize(size);
     scroller->setWidget(page);
-    auto* layout = new QVBoxLayout(&dialog);
+    auto* layout = new QHBoxLayout(&dialog);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(scroller);
-    layout->addWidget(bar);
-    dialog.setFixedSize(size.width(), size.height() + bar->height());
+    layout->addWidget(column);
+    dialog.setFixedSize(size.width() + column->width(), size.height());
     return page;
 }
 
@@ -176,8 +177,7 @@ QRect CDialogBuilder::ToPixels(int x, int y, int cx, int cy) const
 std::map<int, QWidget*> CDialogBuilder::Build(QDialog& dialog) const
 {
     auto* bar = new QWidget(&dialog);
-    bar->setObjectName(QStringLiteral("noticeBar"));
-    bar->setFixedHeight(ToPixels(0, 0, DialogLayout::kWidth, DialogLayout::kNoticeBarHeight).height());
+    bar->setFixedWidth(PixelsX(DialogLayout::kNoticeBarWidth));
     QWidget* page = MakePage(dialog, ToPixels(0, 0, DialogLayout::kWidth, DialogLayout::kHeight).size(), bar);
     std::map<int, QWidget*> controls;
     std::vector<std::pair<QLabel*, int>> labels;
@@ -191,8 +191,7 @@ std::map<int, QWidget*> CDialogBuilder::Build(QDialog& dialog) const
         if (control.buddy != DialogLayout::kNoId)
             labels.emplace_back(static_cast<QLabel*>(widget), control.buddy);
     }
-    for (const DialogControl& control : DialogLayout::NoticeBar)
-        controls[control.nId] = CreateControl(control, *bar);
+    LayOutNoticeColumn(*bar, controls);
     SetBuddies(controls, labels);
     auto* wheelGuard = new CWheelGuard(&dialog);
     for (const auto& [id, widget] : controls)
@@ -203,6 +202,28 @@ std::map<int, QWidget*> CDialogBuilder::Build(QDialog& dialog) const
     if (tabControl)
         tabControl->lower();
     return controls;
+}
+
+// The notice wraps in the column's width, as tall as its text; the buttons
+// keep their sizes right below it.
+void CDialogBuilder::LayOutNoticeColumn(QWidget& column, std::map<int, QWidget*>& controls) const
+{
+    auto* layout = new QVBoxLayout(&column);
+    const QSize margin = ToPixels(0, 0, 7, 7).size(); // as the page's own edge
+    layout->setContentsMargins(0, margin.height(), margin.width(), margin.height());
+    for (const DialogControl& control : DialogLayout::NoticeBar) {
+        QWidget* widget = CreateControl(control, column);
+        const QSize size = ToPixels(0, 0, control.cx, control.cy).size();
+        if (control.kind == ControlKind::Notice) {
+            widget->setFixedWidth(size.width());
+            layout->addWidget(widget);
+        } else {
+            widget->setFixedSize(size);
+            layout->addWidget(widget, 0, Qt::AlignLeft);
+        }
+        controls[control.nId] = widget;
+    }
+    layout->addStretch(1);
 }
 
 QWidget* CDialogBuilder::CreateControl(const DialogControl& control, QWidget& page) const

@@ -32,6 +32,7 @@ public:
 
 private:
     QWidget* CreateControl(const DialogControl& control, QWidget& page) const;
+    void LayOutNoticeColumn(QWidget& column, std::map<int, QWidget*>& controls) const;
     void PlaceCombo(QWidget* box, const DialogControl& control) const;
     int PixelsX(int units) const;
     int PixelsY(int units) const;

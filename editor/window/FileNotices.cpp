@@ -97,7 +97,9 @@ void CFileNotices::ShowChange(CSaveSession::FileChange change, const QString& pa
     const QString name = FileName(path);
     switch (change) {
     case Change::None:
-    case Change::TakenBack: // told through SetTakenBack, which stays
+        return;
+    case Change::TakenBack: // told through SetTakenBack, which stays; an older Saved would mislead
+        Show(QString());
         return;
     case Change::Reloaded:
         Show(Tr(kGameSavedReloaded).arg(name, Now()));

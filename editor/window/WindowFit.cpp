@@ -19,8 +19,8 @@ constexpr int kBorderAllowance = 8;
 constexpr int kFocusMargin = 4; // room beside a control scrolled into view, for its focus frame
 }
 
-CWindowFit::CWindowFit(QDialog& dialog, QScrollArea& scroller, const QWidget& below)
-    : QObject(&dialog), m_dialog(dialog), m_scroller(scroller), m_below(below)
+CWindowFit::CWindowFit(QDialog& dialog, QScrollArea& scroller, const QWidget& beside)
+    : QObject(&dialog), m_dialog(dialog), m_scroller(scroller), m_beside(beside)
 {
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { ShowFocused(now); });
 }
@@ -49,7 +49,7 @@ void CWindowFit::OnShow()
 
 void CWindowFit::FitTo(const QScreen& screen)
 {
-    const QSize room = screen.availableGeometry().size() - FrameExtent(m_dialog) - QSize(0, m_below.height());
+    const QSize room = screen.availableGeometry().size() - FrameExtent(m_dialog) - QSize(m_beside.width(), 0);
     const QSize content = m_scroller.widget()->size();
     const int bar = m_scroller.verticalScrollBar()->sizeHint().width();
     bool down = content.height() > room.height();
@@ -58,7 +58,7 @@ void CWindowFit::FitTo(const QScreen& screen)
     m_scroller.setVerticalScrollBarPolicy(down ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     m_scroller.setHorizontalScrollBarPolicy(across ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     const QSize needed(content.width() + (down ? bar : 0), content.height() + (across ? bar : 0));
-    m_dialog.setFixedSize(needed.boundedTo(room) + QSize(0, m_below.height()));
+    m_dialog.setFixedSize(needed.boundedTo(room) + QSize(m_beside.width(), 0));
 }
 
 void CWindowFit::Centre(const QScreen& screen)

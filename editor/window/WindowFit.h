@@ -12,12 +12,12 @@ class QWidget;
 // is taller or wider than the screen's free area, the window takes the free
 // area and scrolls. Either way its size is fixed, so it can be dragged
 // neither smaller (cutting controls off) nor larger (empty space). A field
-// that takes the focus is scrolled into view. What stands below the page
-// (the notice bar) never scrolls and keeps its height.
+// that takes the focus is scrolled into view. What stands beside the page
+// (the notice column) never scrolls and keeps its width.
 class CWindowFit : public QObject
 {
 public:
-    CWindowFit(QDialog& dialog, QScrollArea& scroller, const QWidget& below);
+    CWindowFit(QDialog& dialog, QScrollArea& scroller, const QWidget& beside);
 
     // Sizes the window for the screen it is on, and centres it the first
     // time it is shown.
@@ -34,6 +34,6 @@ private:
 
     QDialog& m_dialog;
     QScrollArea& m_scroller;
-    const QWidget& m_below;
+    const QWidget& m_beside;
     bool m_bCentred = false;
 };
