@@ -3,7 +3,7 @@
 # tree (committed and new files) to a scratch folder, builds it once, then for
 # each slip listed in scripts/mutants.txt: applies it, rebuilds, runs ctest,
 # and puts the line back. A slip is caught when a test fails.
-# Usage: scripts/mutants.sh [PATTERN]  (only the slips whose file or
+# Usage: scripts/mutants.sh [REGEX]  (only the slips whose file or
 # description contains PATTERN). Prints a line per slip and the total.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -26,7 +26,7 @@ caught=0 total=0 survivors=()
 # Applies one slip, judges it and puts the file back.
 try_slip() {
   local file=$1 old=$2 new=$3 what=$4 content verdict
-  [ -z "$filter" ] || [[ "$file $what" == *"$filter"* ]] || return 0
+  [ -z "$filter" ] || [[ "$file $what" =~ $filter ]] || return 0
   content=$(<"$file")
   if [[ "$content" != *"$old"* ]]; then
     echo "STALE     $file: the line to change is not there: $old"
