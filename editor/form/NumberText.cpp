@@ -12,6 +12,14 @@ bool IsAsciiDigit(QChar c)
     return c >= u'0' && c <= u'9';
 }
 
+// A Japanese input method types full-width digits, signs and blanks
+// ("１２"); compatibility normalisation makes them the ASCII ones they mean.
+// Digits of other scripts stay what they are, and are no decimal here.
+QString AsTyped(const QString& text)
+{
+    return text.normalized(QString::NormalizationForm_KC);
+}
+
 qsizetype SkipBlanks(const QString& text, qsizetype pos)
 {
     while (pos < text.size() && IsBlank(text[pos]))
@@ -20,8 +28,9 @@ qsizetype SkipBlanks(const QString& text, qsizetype pos)
 }
 }
 
-std::optional<std::uint32_t> ParseNumberField(const QString& text)
+std::optional<std::uint32_t> ParseNumberField(const QString& typed)
 {
+    const QString text = AsTyped(typed);
     qsizetype pos = SkipBlanks(text, 0);
     const QChar first = pos < text.size() ? text[pos] : QChar();
     if (first == u'-')
@@ -41,8 +50,9 @@ std::optional<std::uint32_t> ParseNumberField(const QString& text)
     return static_cast<std::uint32_t>(number);
 }
 
-std::int32_t LeadingInteger(const QString& text)
+std::int32_t LeadingInteger(const QString& typed)
 {
+    const QString text = AsTyped(typed);
     qsizetype pos = 0;
     while (pos < text.size() && text[pos].isSpace())
         ++pos;
