@@ -13,6 +13,15 @@ packages=(
   "$@"
 )
 
+# Elsewhere than on Debian or Ubuntu there is no package list to ask: the
+# build goes on, and CMake names whatever is missing (Qt 6 Widgets and
+# LinguistTools, GoogleTest, a C++20 compiler).
+if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
+  echo "install-deps: not a Debian or Ubuntu system; install Qt 6 (Widgets, Linguist tools), CMake, GoogleTest" \
+    "and a C++20 compiler with your package manager; the build says what it misses." >&2
+  exit 0
+fi
+
 missing=()
 for package in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
@@ -20,11 +29,6 @@ for package in "${packages[@]}"; do
   fi
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
-
-if ! command -v apt-get >/dev/null 2>&1; then
-  echo "Missing packages: ${missing[*]}; install them with your system's package manager." >&2
-  exit 1
-fi
 
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then
