@@ -2,6 +2,7 @@
 // control into its own bytes, the checks on input, the tabs, the map and
 // the commands.
 #include "editor/window/ControlNames.h"
+#include "editor/window/EditMarks.h"
 #include "support/EditorFixture.h"
 
 #include <QDir>
@@ -91,6 +92,42 @@ TEST_F(FormTest, EveryFieldGoesThroughItsControlIntoItsBytesAndBack)
         EXPECT_EQ(Text(party[p]), valueText(p));
     EXPECT_EQ(Text(IDC_DIRECTION), QStringLiteral("South"));
     EXPECT_EQ(Text(IDC_LEVEL), QStringLiteral("6"));
+}
+
+// Each field edited alone, on its own champion's tab, is the one marked:
+// a mark compared against another field's value, or put on another
+// control, shows here for whichever field it touches.
+TEST_F(FormTest, EachFieldEditedAloneIsTheOneMarked)
+{
+    LoadDemo();
+    const std::vector<int> party = {IDC_PLAYERS, IDC_X, IDC_Y, IDC_DIRECTION, IDC_LEVEL};
+    std::vector<int> all = party;
+    all.insert(all.end(), kChampionControls.begin(), kChampionControls.end());
+    const auto marked = [&] {
+        std::vector<int> ids;
+        for (const int id : all)
+            if (Control(id)->accessibleDescription() == CEditMarks::kEditedDescription)
+                ids.push_back(id);
+        return ids;
+    };
+    for (const int champion : {0, 1, 2, 3}) {
+        ClickTab(champion);
+        for (const int id : champion == 0 ? all : std::vector<int>(kChampionControls.begin(), kChampionControls.end())) {
+            const bool list = id == IDC_DIRECTION || id == IDC_LEVEL;
+            const QString before = Text(id);
+            const int index = list ? Combo(id)->currentIndex() : 0;
+            if (list)
+                Combo(id)->setCurrentIndex((index + 1) % Combo(id)->count());
+            else
+                Type(id, QString::number(before.toInt() + 1));
+            EXPECT_EQ(marked(), std::vector<int>{id}) << "champion " << champion << ", control " << id;
+            if (list)
+                Combo(id)->setCurrentIndex(index);
+            else
+                Type(id, before);
+            EXPECT_EQ(marked(), std::vector<int>{}) << "champion " << champion << ", control " << id;
+        }
+    }
 }
 
 // A read checks the numbers in this order, each against the largest value
