@@ -130,6 +130,32 @@ TEST_F(FormTest, EachFieldEditedAloneIsTheOneMarked)
     }
 }
 
+// Every item of the three lists, chosen and saved, is the value its text
+// means (players 1 to 4, levels 1 to 14 kept from 0), and loaded shows that
+// item again: two items exchanged, or an item read as another, show here.
+TEST_F(FormTest, EveryListItemIsWrittenAndReadBackAsItself)
+{
+    LoadDemo();
+    const std::tuple<int, std::int32_t PartyState::*, int> lists[] = {
+        {IDC_PLAYERS, &PartyState::playerCount, 0},
+        {IDC_DIRECTION, &PartyState::direction, -1}, // named items: the round trip only
+        {IDC_LEVEL, &PartyState::level, 1},
+    };
+    for (const auto& [id, member, offset] : lists) {
+        for (int item = 0; item < Combo(id)->count(); ++item) {
+            const QString text = Combo(id)->itemText(item);
+            Combo(id)->setCurrentIndex(item);
+            Click(IDC_SAVE);
+            const std::int32_t saved = SaveFormat::Decode(ReadAll(m_savePath), 0).party.*member;
+            EXPECT_EQ(saved, offset < 0 ? item : text.toInt() - offset) << id << " " << text.toStdString();
+            Combo(id)->setCurrentIndex((item + 1) % Combo(id)->count());
+            Click(IDC_LOAD);
+            EXPECT_EQ(Text(id), text) << id;
+        }
+    }
+    EXPECT_TRUE(m_prompts.warnings.isEmpty() && m_prompts.questions.isEmpty());
+}
+
 // A read checks the numbers in this order, each against the largest value
 // its place in the file holds; it stops at the first one that does not fit,
 // however many zeros hide its size, and the field gets the focus.
