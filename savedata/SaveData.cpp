@@ -197,7 +197,7 @@ GuardedStoreResult Refuse(CSaveFile& file, const TransferGuard& guard, const Sav
 
 // Closes the file and hands back found and onDisk, which the caller sees
 // only once nothing can fail any more.
-GuardedStoreResult Describe(CSaveFile& file, const TransferGuard& guard, SaveFileSnapshot now,
+GuardedStoreResult CloseAndHandBack(CSaveFile& file, const TransferGuard& guard, SaveFileSnapshot now,
                             const SaveData& values, GuardedStoreResult result)
 {
     file.Close();
@@ -225,12 +225,12 @@ GuardedStoreResult TransferOpenFile(CSaveFile& file, const std::string& path, Sa
     // A refusal tells what the file holds only when asked to, and only a
     // file with a save can tell it.
     if (result != kDone && !guard.onDisk)
-        return Describe(file, guard, std::move(*before), {}, result);
+        return CloseAndHandBack(file, guard, std::move(*before), {}, result);
     const std::optional<SaveLayout> layout = DetectLayout(file);
     if (!layout)
         return Refuse(file, guard, {.direction = direction, .path = path, .kind = Kind::InvalidSignature});
     if (result != kDone)
-        return Describe(file, guard, std::move(*before), ReadAllFields(file, *layout), result);
+        return CloseAndHandBack(file, guard, std::move(*before), ReadAllFields(file, *layout), result);
 
     TransferFields(file, *layout, data, direction, guard.fields);
     if (direction == TransferDirection::Store) {
@@ -246,7 +246,7 @@ GuardedStoreResult TransferOpenFile(CSaveFile& file, const std::string& path, Sa
     // through a write would mix two saves.
     if (guard.failure && after.contents != before->contents)
         throw TransferFault{Kind::ChangedWhileRead};
-    return Describe(file, guard, std::move(after), guard.onDisk ? ReadAllFields(file, *layout) : SaveData{}, kDone);
+    return CloseAndHandBack(file, guard, std::move(after), guard.onDisk ? ReadAllFields(file, *layout) : SaveData{}, kDone);
 }
 
 GuardedStoreResult Transfer(const std::string& path, SaveData& data, TransferDirection direction,

@@ -153,7 +153,7 @@ bool CSaveSession::Load(const QString& path, SaveData& data)
     // What was written stays on record for the same save, however spelt.
     if (!IsSameSave(loaded))
         m_ledger.Clear();
-    Remember(std::move(loaded), values);
+    ExpectFile(std::move(loaded), values);
     m_toldTakenBack.reset();
     data = values;
     RestoreTakenBack(values, FieldSet(), data);
@@ -167,7 +167,7 @@ bool CSaveSession::Reload(SaveData& data)
 
 // The file as it is now becomes what Store expects and what edits are
 // counted against.
-void CSaveSession::Remember(SaveFileSnapshot snapshot, const SaveData& values)
+void CSaveSession::ExpectFile(SaveFileSnapshot snapshot, const SaveData& values)
 {
     const QString path = QString::fromStdString(snapshot.path);
     Look(snapshot);
@@ -275,7 +275,7 @@ CSaveSession::StoreOutcome CSaveSession::TakeWritten(const FieldSet& fields, Sav
     m_toldTakenBack &= ~fields;
     m_nWritten = fields.count();
     data = onDisk;
-    Remember(std::move(found), onDisk);
+    ExpectFile(std::move(found), onDisk);
     return StoreOutcome::Stored;
 }
 
@@ -333,7 +333,7 @@ CSaveSession::FileChange CSaveSession::TakeNewerFile(SaveFileSnapshot seen, cons
     data = shown;
     const FieldSet takenBack = m_ledger.TakenBack(now);
     if ((pending & ~takenBack).none()) {
-        Remember(std::move(seen), now);
+        ExpectFile(std::move(seen), now);
     } else {
         Look(std::move(seen));
         m_baseline = now;

@@ -90,7 +90,7 @@ private:
                             const SaveData& data, const SaveData& onDisk);
     Answer ConfirmOtherFile(const QString& loadedPath, const QString& path);
     StoreOutcome TakeWritten(const FieldSet& fields, SaveFileSnapshot found, SaveData& data, const SaveData& onDisk);
-    void Remember(SaveFileSnapshot snapshot, const SaveData& values);
+    void ExpectFile(SaveFileSnapshot snapshot, const SaveData& values);
     void Look(SaveFileSnapshot seen);
     FileChange TakeNewerFile(SaveFileSnapshot seen, const SaveData& now, SaveData& data);
     FieldSet RestoreTakenBack(const SaveData& file, const FieldSet& pending, SaveData& data);
