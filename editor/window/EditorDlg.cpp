@@ -2,6 +2,7 @@
 
 #include "editor/form/DesktopPath.h"
 #include "editor/form/NumberText.h"
+#include "editor/widgets/Announcer.h"
 #include "editor/widgets/LevelMapView.h"
 #include "editor/widgets/SkillComboBox.h"
 #include "editor/window/ChampionTabs.h"
@@ -34,6 +35,10 @@ constexpr FieldRange kWord = FieldRange::Word;
 
 constexpr char kOutOfMemoryMessage[] = QT_TRANSLATE_NOOP("CEditorDlg", "Out of memory.");
 constexpr char kInternalErrorMessage[] = QT_TRANSLATE_NOOP("CEditorDlg", "Internal application error.");
+constexpr char kDiscardQuestion[] =
+    QT_TRANSLATE_NOOP("CEditorDlg", "Your edits are not saved. Close the editor and discard them?");
+constexpr char kDiscardButton[] = QT_TRANSLATE_NOOP("CEditorDlg", "&Discard");
+constexpr char kKeepEditingButton[] = QT_TRANSLATE_NOOP("CEditorDlg", "&Keep editing");
 
 }
 
@@ -126,13 +131,16 @@ void CEditorDlg::ConnectCommands()
     connect(&m_session.Watch(), &CFileWatch::changed, this, &CEditorDlg::OnFileChanged);
 }
 
-// Enter loads from the path field and checks the form anywhere else; it
-// never closes the window, which would throw away unsaved edits.
+// Enter loads from the path field, clicks the map's cursor cell and checks
+// the form anywhere else; it never closes the window, which would throw
+// away unsaved edits.
 void CEditorDlg::WatchKeys()
 {
     auto* keys = new CDialogKeys({[this](QObject* field) {
                                       if (field == GetDlgItem(IDC_PATH))
                                           Route([this] { OnLoad(); });
+                                      else if (field == m_pMapView)
+                                          m_pMapView->ClickCursor();
                                       else
                                           Route([this] { OnOK(); });
                                   },
@@ -345,7 +353,9 @@ void CEditorDlg::OnTabChanged(int& result)
 {
     m_nFormTab = CurrentTab();
     TransferChampion(m_nFormTab, true);
+    m_pMarks->FollowChampion(m_nFormTab);
     UpdateData(false);
+    CAnnouncer::Of(this).Say(m_pTabCtrl->tabText(m_pTabCtrl->currentIndex()).remove(QLatin1Char('&')));
     result = 0;
 }
 
@@ -383,6 +393,8 @@ void CEditorDlg::OnMapCellClicked(QPoint cell)
     m_saveData.party.x = cell.x();
     m_saveData.party.y = cell.y();
     UpdateData(false);
+    // Where the party stands now, as the map's name says it.
+    CAnnouncer::Of(this).Say(QAccessible::queryAccessibleInterface(m_pMapView)->text(QAccessible::Name));
 }
 
 void CEditorDlg::OnOK()
@@ -394,5 +406,18 @@ void CEditorDlg::OnOK()
 
 void CEditorDlg::OnCancel()
 {
+    reject();
+}
+
+// Escape and the close box both end here. Edits not saved are asked about
+// first (Keep editing is the default and answers Escape); with none, or no
+// file loaded, the window closes at once.
+void CEditorDlg::reject()
+{
+    const bool edited = m_session.HasLoadedFile() && (!ReadFormQuietly() || m_saveData != m_session.Baseline());
+    if (edited && m_prompts.Ask(this, tr(kDiscardQuestion),
+                                {{tr(kDiscardButton), QMessageBox::DestructiveRole},
+                                 {tr(kKeepEditingButton), QMessageBox::RejectRole}}) != 0)
+        return;
     QDialog::reject();
 }

@@ -1,6 +1,7 @@
 #include "editor/window/FileNotices.h"
 
-#include <QAccessible>
+#include "editor/widgets/Announcer.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
@@ -95,16 +96,13 @@ void CFileNotices::Clear()
     Show(QString());
 }
 
-// The notice is also the label's accessible name, and its change is
-// announced: nothing else draws a screen reader's attention to it.
+// The notice is also the label's accessible name, and it is said: nothing
+// else draws a screen reader's attention to it.
 void CFileNotices::Show(const QString& text, bool offerReload)
 {
     m_bOverwrittenShown = false;
     m_pNotice->setText(text);
     m_pNotice->setAccessibleName(text);
     m_pReload->setVisible(offerReload);
-    if (!text.isEmpty()) {
-        QAccessibleEvent alert(m_pNotice, QAccessible::Alert);
-        QAccessible::updateAccessibility(&alert);
-    }
+    CAnnouncer::Of(m_pNotice).SayNotice(text, {m_pReload});
 }

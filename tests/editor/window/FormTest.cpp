@@ -25,15 +25,17 @@ TEST_F(FormTest, StartsEmpty)
     EXPECT_EQ(Text(IDC_DIRECTION) + Text(IDC_LEVEL), QStringLiteral("East1"));
 }
 
-TEST_F(FormTest, TabKeyFollowsTheLayoutOrderSkippingTabsAndMap)
+// Tab follows the screen: the party's column, then the map beside it,
+// then the champion's fields.
+TEST_F(FormTest, TabKeyFollowsTheScreenOrderSkippingTheTabs)
 {
     const int expected[] = {IDC_BROWSE,        IDC_LOAD,          IDC_SAVE,         IDC_PLAYERS,      IDC_X,
-                            IDC_Y,             IDC_DIRECTION,     IDC_HP_CUR,       IDC_HP_MAX,       IDC_STAMINA_CUR,
-                            IDC_STAMINA_MAX,   IDC_MANA_CUR,      IDC_MANA_MAX,     IDC_FOOD,         IDC_WATER,
-                            IDC_STRENGTH_CUR,  IDC_STRENGTH_MAX,  IDC_DEXTERITY_CUR, IDC_DEXTERITY_MAX, IDC_WISDOM_CUR,
-                            IDC_WISDOM_MAX,    IDC_VITALITY_CUR,  IDC_VITALITY_MAX, IDC_ANTIMAGIC_CUR, IDC_ANTIMAGIC_MAX,
-                            IDC_ANTIFIRE_CUR,  IDC_ANTIFIRE_MAX,  IDC_FIGHTER,      IDC_NINJA,        IDC_PRIEST,
-                            IDC_WIZARD,        IDC_LEVEL,         IDC_PATH};
+                            IDC_Y,             IDC_DIRECTION,     IDC_LEVEL,        IDC_MAP,          IDC_HP_CUR,
+                            IDC_HP_MAX,        IDC_STAMINA_CUR,   IDC_STAMINA_MAX,  IDC_MANA_CUR,     IDC_MANA_MAX,
+                            IDC_FOOD,          IDC_WATER,         IDC_STRENGTH_CUR, IDC_STRENGTH_MAX, IDC_DEXTERITY_CUR,
+                            IDC_DEXTERITY_MAX, IDC_WISDOM_CUR,    IDC_WISDOM_MAX,   IDC_VITALITY_CUR, IDC_VITALITY_MAX,
+                            IDC_ANTIMAGIC_CUR, IDC_ANTIMAGIC_MAX, IDC_ANTIFIRE_CUR, IDC_ANTIFIRE_MAX, IDC_FIGHTER,
+                            IDC_NINJA,         IDC_PRIEST,        IDC_WIZARD,       IDC_PATH};
     for (const int id : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_TRUE(HasFocus(id)) << "expected " << id;
@@ -236,9 +238,13 @@ TEST_F(FormTest, KeysGiveTheCommandsAndReachTheFields)
     EXPECT_TRUE(m_dialog->isVisible());
     EXPECT_EQ(m_prompts.warnings.size(), 1);
     EXPECT_TRUE(HasFocus(IDC_Y));
+    key(Qt::Key_Escape); // an edit not saved: Keep editing, as Escape answers
+    EXPECT_TRUE(m_dialog->isVisible());
+    m_prompts.answers = QStringList{QStringLiteral("Discard")};
     key(Qt::Key_Escape);
     EXPECT_FALSE(m_dialog->isVisible());
     EXPECT_EQ(m_dialog->result(), QDialog::Rejected);
+    EXPECT_EQ(m_prompts.questions, QStringList(2, QStringLiteral("Your edits are not saved. Close the editor and discard them?")));
 }
 
 // A wheel turned over the window must not change a value Save would write.
