@@ -247,6 +247,36 @@ TEST_F(FormTest, KeysGiveTheCommandsAndReachTheFields)
     EXPECT_EQ(m_prompts.questions, QStringList(2, QStringLiteral("Your edits are not saved. Close the editor and discard them?")));
 }
 
+// Escape and the close box ask before edits not saved are lost, Keep
+// editing the default answer; with nothing to lose the window closes at
+// once. A value that does not read is an edit, and is not refused on the way.
+TEST_F(FormTest, ClosingAsksOnlyWhenEditsWouldBeLost)
+{
+    const auto close = [this](const std::function<void()>& edit, const QString& answer, bool viaCloseBox) {
+        m_dialog->show();
+        edit();
+        m_prompts.questions.clear();
+        m_prompts.answers = answer.isEmpty() ? QStringList() : QStringList{answer};
+        if (viaCloseBox)
+            m_dialog->close();
+        else
+            QTest::keyClick(Edit(IDC_HP_MAX), Qt::Key_Escape);
+        return std::pair(m_prompts.questions.size(), m_dialog->isVisible());
+    };
+    const std::tuple<const char*, std::function<void()>, QString, bool, std::pair<qsizetype, bool>> cases[] = {
+        {"no file loaded", [&] { Type(IDC_HP_CUR, QStringLiteral("7")); }, "", false, {0, false}},
+        {"nothing edited", [&] { LoadDemo(); }, "", true, {0, false}},
+        {"edit on another tab", [&] { ClickTab(1); Type(IDC_HP_CUR, QStringLiteral("7")); ClickTab(0); }, "", false, {1, true}},
+        {"kept, by the close box", [] {}, "", true, {1, true}},
+        {"a value that does not read", [&] { Type(IDC_Y, QStringLiteral("x")); }, "", false, {1, true}},
+        {"discarded", [] {}, "Discard", false, {1, false}},
+        {"saved", [&] { Type(IDC_Y, QStringLiteral("3")); LoadDemo(); Type(IDC_HP_CUR, QStringLiteral("7")); Click(IDC_SAVE); }, "", false, {0, false}},
+    };
+    for (const auto& [what, edit, answer, viaCloseBox, outcome] : cases)
+        EXPECT_EQ(close(edit, answer, viaCloseBox), outcome) << what;
+    EXPECT_TRUE(m_prompts.warnings.isEmpty()) << m_prompts.warnings.join('\n').toStdString();
+}
+
 // A wheel turned over the window must not change a value Save would write.
 TEST_F(FormTest, TheWheelChangesADropDownOnlyWhileItHasTheFocus)
 {
