@@ -7,7 +7,7 @@
 # the caller's own settings are neither read nor touched.
 # Usage: scripts/check-orca.sh [BUILD_DIR]  (default: build)
 # Needs: ./scripts/install-deps.sh xvfb at-spi2-core dbus orca openbox xdotool
-#        speech-dispatcher speech-dispatcher-espeak-ng python3-pyatspi
+#        speech-dispatcher-espeak-ng
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
