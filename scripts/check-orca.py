@@ -5,6 +5,7 @@ Run by scripts/check-orca.sh, with Orca writing its debug file to
 WORK/orca.log and the editor (process PID) started on WORK/demo.srm.
 Each step presses keys with xdotool and waits until Orca has spoken what
 it must; a step that times out fails the check, naming what was heard.
+With ORCA_HEARD=1 in the environment, everything Orca spoke is printed.
 """
 import os
 import re
