@@ -4,6 +4,8 @@
 #include <QString>
 #include <QTimer>
 
+#include <initializer_list>
+
 class QWidget;
 
 // Has a screen reader say what changed away from the focus: a notice, the
