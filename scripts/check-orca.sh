@@ -67,6 +67,8 @@ start_xvfb "$work"
 status=0
 dbus-run-session -- "$0" --on-bus "$build" "$work" || status=$?
 if [ "$status" -ne 0 ]; then
+  # Orca's whole record stays for a look at what it received and dropped.
+  cp "$work/orca.log" "$build/check-orca.log" 2>/dev/null && echo "Orca's debug file: $build/check-orca.log"
   echo "== what Orca spoke"
   grep -a "SPEECH OUTPUT" "$work/orca.log" | sed 's/.*SPEECH OUTPUT: //' | tail -60 || true
   echo "== the editor's output"

@@ -14,9 +14,11 @@ class QWidget;
 // Orca speaks an object of the notification role whenever it is shown. So
 // each window has one such object, without a place on screen, shown anew
 // for every text. It is shown a moment after the text is given: a change
-// that rewrites every field sends Orca over a hundred events at once, and
-// in such a flood Orca drops what it is shown. Of several texts given
-// within that moment, the last is said.
+// that rewrites every field (another champion, a file reloaded) sends Orca
+// some ninety events at once, and while more than fifty wait, Orca drops
+// what it is shown. Of several texts given within that moment, the last is
+// said. (On a machine too busy for Orca to catch up within it, the text is
+// lost; the field that has the focus still says whose it is.)
 class CAnnouncer : public QObject
 {
     Q_OBJECT
@@ -38,7 +40,7 @@ private:
     explicit CAnnouncer(QWidget* window);
     void Show();
 
-    static constexpr int kSettle = 500; // milliseconds
+    static constexpr int kSettle = 800; // milliseconds
 
     QString m_strText;
     QTimer m_timer;
