@@ -33,6 +33,9 @@ const std::array<DialogControl, 57> Controls = {{
     {S, K::Label, 7, 115, 11, 8, QT_TRANSLATE_NOOP("DialogLayout", "&Dir:"), {}, IDC_DIRECTION},
     {IDC_DIRECTION, K::DropDownList, 7, 125, 40, 70, "", kDirections},
     {S, K::Label, 7, 140, 18, 8, QT_TRANSLATE_NOOP("DialogLayout", "Le&vel:"), {}, IDC_LEVEL},
+    {IDC_LEVEL, K::DropDownList, 7, 150, 40, 125, "", kLevels},
+    {S, K::Label, 55, 37, 14, 8, QT_TRANSLATE_NOOP("DialogLayout", "&Map:"), {}, IDC_MAP},
+    {IDC_MAP, K::MapView, 55, 50, 120, 115, "", {}},
     {S, K::Label, 15, 188, 43, 8, QT_TRANSLATE_NOOP("DialogLayout", "&HP: (Cur/Max)"), {}, IDC_HP_CUR},
     {IDC_HP_CUR, K::Edit, 15, 198, 22, 14, "", {}},
     {IDC_HP_MAX, K::Edit, 39, 198, 22, 14, "", {}},
@@ -73,9 +76,6 @@ const std::array<DialogControl, 57> Controls = {{
     {S, K::Label, 131, 262, 27, 8, QT_TRANSLATE_NOOP("DialogLayout", "WI&ZARD:"), {}, IDC_WIZARD},
     {IDC_WIZARD, K::SkillPicker, 131, 272, 75, 100, "", {}},
     {IDC_TAB, K::TabControl, 7, 172, 215, 180, "", {}},
-    {S, K::Label, 55, 37, 14, 8, QT_TRANSLATE_NOOP("DialogLayout", "&Map:"), {}, IDC_MAP},
-    {IDC_MAP, K::MapView, 55, 50, 120, 115, "", {}},
-    {IDC_LEVEL, K::DropDownList, 7, 150, 40, 125, "", kLevels},
 }};
 
 const std::array<DialogControl, 4> NoticeBar = {{

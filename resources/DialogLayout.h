@@ -18,7 +18,7 @@ enum class ControlKind
     DropDownList, // combo box showing only list items
     SkillPicker,  // CSkillComboBox
     TabControl,   // tabs "Player 1" to "Player 4", no tab stop
-    MapView,      // CLevelMapView, no tab stop
+    MapView,      // CLevelMapView, a tab stop whose arrow keys move a cursor cell
     Notice,       // text that wraps, set while the window is open; no tab stop
 };
 

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Starts the real editor under Xvfb with a session bus and the accessibility
-# bus, gives it a copy of the demo save on its command line, and reads it
-# through AT-SPI as the Orca screen reader would (check-accessibility.py).
+# bus, gives it a copy of the demo save on its command line, and reads its
+# level map through AT-SPI as a table a screen reader may walk
+# (check-accessibility.py). What Orca itself speaks is checked by
+# scripts/check-orca.sh.
 # Usage: scripts/check-accessibility.sh [BUILD_DIR]  (default: build)
 # Needs: ./scripts/install-deps.sh xvfb at-spi2-core python3-pyatspi dbus
 set -euo pipefail

@@ -1,5 +1,6 @@
 #include "editor/widgets/LevelMapAccessible.h"
 
+#include "editor/widgets/FieldAccessible.h"
 #include "editor/widgets/LevelMapCellAccessible.h"
 #include "editor/widgets/LevelMapView.h"
 
@@ -59,6 +60,13 @@ QString CLevelMapAccessible::text(QAccessible::Text t) const
     return Tr(kParty).arg(level).arg(party.x()).arg(party.y());
 }
 
+// Named as itself: its label's "Map:" would only repeat the name.
+QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+CLevelMapAccessible::relations(QAccessible::Relation match) const
+{
+    return CFieldAccessible::Unlabelled(QAccessibleWidget::relations(match));
+}
+
 int CLevelMapAccessible::columnCount() const
 {
     return View()->HasLayout() ? View()->GridSize().width() : 0;
@@ -90,10 +98,10 @@ QAccessibleInterface* CLevelMapAccessible::child(int index) const
 
 int CLevelMapAccessible::indexOfChild(const QAccessibleInterface* child) const
 {
-    const auto* cell = child ? const_cast<QAccessibleInterface*>(child)->tableCellInterface() : nullptr;
+    const auto* cell = dynamic_cast<const CLevelMapCellAccessible*>(child);
     if (!cell || child->parent() != this)
         return -1;
-    return cell->rowIndex() * columnCount() + cell->columnIndex();
+    return cell->Cell().y() * columnCount() + cell->Cell().x();
 }
 
 QAccessibleInterface* CLevelMapAccessible::childAt(int x, int y) const

@@ -23,6 +23,7 @@ public:
     // QAccessibleInterface
     void* interface_cast(QAccessible::InterfaceType type) override;
     QString text(QAccessible::Text t) const override;
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override;
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;

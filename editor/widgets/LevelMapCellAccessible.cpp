@@ -32,15 +32,8 @@ QAccessibleInterface* CLevelMapCellAccessible::parent() const
     return m_pTable;
 }
 
-QAccessibleInterface* CLevelMapCellAccessible::table() const
-{
-    return m_pTable;
-}
-
 void* CLevelMapCellAccessible::interface_cast(QAccessible::InterfaceType type)
 {
-    if (type == QAccessible::TableCellInterface)
-        return static_cast<QAccessibleTableCellInterface*>(this);
     if (type == QAccessible::ActionInterface)
         return static_cast<QAccessibleActionInterface*>(this);
     return nullptr;
@@ -70,6 +63,8 @@ QAccessible::State CLevelMapCellAccessible::state() const
     QAccessible::State state;
     state.selectable = true;
     state.selected = isSelected();
+    state.focusable = true;
+    state.focused = m_pView->hasFocus() && m_pView->CursorCell() == m_cell;
     return state;
 }
 

@@ -7,9 +7,11 @@ class CLevelMapView;
 
 // One square of the level map for a screen reader: its column and row,
 // wall or open, and whether the party stands on it. Its action picks the
-// square as a click does.
+// square as a click does; it has the focus while the map's cursor is on it.
+// It offers no table cell interface, whose row Orca takes as the cue to
+// read the whole row (all 32 squares) at every step up or down: its name
+// says its column and row.
 class CLevelMapCellAccessible : public QAccessibleInterface,
-                                public QAccessibleTableCellInterface,
                                 public QAccessibleActionInterface
 {
 public:
@@ -32,15 +34,8 @@ public:
     QAccessible::State state() const override;
     void* interface_cast(QAccessible::InterfaceType type) override;
 
-    // QAccessibleTableCellInterface
-    bool isSelected() const override;
-    int columnExtent() const override { return 1; }
-    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
-    int columnIndex() const override { return m_cell.x(); }
-    int rowExtent() const override { return 1; }
-    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-    int rowIndex() const override { return m_cell.y(); }
-    QAccessibleInterface* table() const override;
+    QPoint Cell() const { return m_cell; } // column, row
+    bool isSelected() const; // the party's
 
     // QAccessibleActionInterface
     QStringList actionNames() const override;

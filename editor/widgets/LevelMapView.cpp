@@ -2,6 +2,7 @@
 
 #include "editor/widgets/LevelMapTable.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -46,7 +47,7 @@ CLevelMapView::CLevelMapView(QWidget* parent)
     // Two-pixel sunken edge around the map, like a client edge.
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::StrongFocus);
     Reset();
 }
 
@@ -63,6 +64,8 @@ void CLevelMapView::SetLevel(std::uint32_t nLevel)
     update();
     LayoutCells();
     NotifyScreenReaders(QAccessible::TableModelChanged);
+    if (!IsOnGrid(m_cursor) && hasFocus())
+        m_cursor = IsOnGrid(SelectedCell()) ? SelectedCell() : QPoint(0, 0);
 }
 
 void CLevelMapView::SetSelectedCell(std::int32_t nCol, std::int32_t nRow)
@@ -138,6 +141,67 @@ void CLevelMapView::PlaceCells(int xoff, int yoff, int side)
                                xoff + (col + 1) * side, yoff + (row + 1) * side};
         }
     }
+}
+
+// The cursor goes only to cells of the grid; a screen reader hears of it
+// as of a focus moving from cell to cell.
+void CLevelMapView::MoveCursor(QPoint cell)
+{
+    if (!IsOnGrid(cell) || cell == m_cursor)
+        return;
+    m_cursor = cell;
+    update();
+    if (hasFocus()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(cell.y() * static_cast<int>(ColumnCount()) + cell.x());
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
+// The cell a key moves the cursor to; nothing for a key that moves none.
+std::optional<QPoint> CLevelMapView::KeyTarget(const QKeyEvent* event) const
+{
+    const int lastCol = static_cast<int>(ColumnCount()) - 1;
+    const int lastRow = static_cast<int>(RowCount()) - 1;
+    const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
+    const QPoint at = m_cursor;
+    switch (event->key()) {
+    case Qt::Key_Left: return QPoint(std::max(0, at.x() - 1), at.y());
+    case Qt::Key_Right: return QPoint(std::min(lastCol, at.x() + 1), at.y());
+    case Qt::Key_Up: return QPoint(at.x(), std::max(0, at.y() - 1));
+    case Qt::Key_Down: return QPoint(at.x(), std::min(lastRow, at.y() + 1));
+    case Qt::Key_Home: return ctrl ? QPoint(0, 0) : QPoint(0, at.y());
+    case Qt::Key_End: return ctrl ? QPoint(lastCol, lastRow) : QPoint(lastCol, at.y());
+    case Qt::Key_PageUp: return QPoint(at.x(), 0);
+    case Qt::Key_PageDown: return QPoint(at.x(), lastRow);
+    default: return std::nullopt;
+    }
+}
+
+void CLevelMapView::keyPressEvent(QKeyEvent* event)
+{
+    const bool click = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const std::optional<QPoint> target = IsOnGrid(m_cursor) ? KeyTarget(event) : std::nullopt;
+    if (click && IsOnGrid(m_cursor))
+        ClickCursor();
+    else if (target)
+        MoveCursor(*target);
+    else
+        QFrame::keyPressEvent(event);
+}
+
+void CLevelMapView::focusInEvent(QFocusEvent* event)
+{
+    if (!IsOnGrid(m_cursor))
+        m_cursor = IsOnGrid(SelectedCell()) ? SelectedCell() : QPoint(0, 0);
+    update();
+    QFrame::focusInEvent(event);
+}
+
+void CLevelMapView::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    QFrame::focusOutEvent(event);
 }
 
 void CLevelMapView::PressAt(int x, int y)
@@ -244,5 +308,15 @@ void CLevelMapView::PaintMap(QPainter& painter) const
             else if (IsOpenSquare(i, j))
                 FrameSquare(painter, ToQRect(square), Qt::white);
         }
+    }
+    // The keys' cursor, while they act on the map: two frames of the
+    // highlight colour, the inner one inside the cell's own outline.
+    if (hasFocus() && IsOnGrid(m_cursor)) {
+        CellRect square = m_rcCells[m_cursor.y()][m_cursor.x()];
+        --square.right;
+        --square.bottom;
+        const QRect outer = ToQRect(square);
+        FrameSquare(painter, outer, palette().color(QPalette::Highlight));
+        FrameSquare(painter, outer.adjusted(1, 1, -1, -1), palette().color(QPalette::Highlight));
     }
 }

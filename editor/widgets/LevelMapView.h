@@ -6,7 +6,9 @@
 #include <QSize>
 
 #include <cstdint>
+#include <optional>
 
+class QKeyEvent;
 class QMouseEvent;
 class QPaintEvent;
 class QPainter;
@@ -23,7 +25,10 @@ struct CellRect
 // Clickable picture of one dungeon level: 'X' squares outlined white on
 // black, the selected cell filled white. The owner gives it a level and a
 // selection, and hears about clicks through cellClicked; a click moves
-// nothing by itself, so the owner can refuse it.
+// nothing by itself, so the owner can refuse it. By keyboard, a cursor
+// cell framed in the highlight colour moves with the arrow keys, Home and
+// End (the row's ends; with Ctrl the map's), Page Up and Page Down (the
+// column's ends), and Enter or Space clicks it.
 class CLevelMapView : public QFrame
 {
     Q_OBJECT
@@ -58,6 +63,11 @@ public:
     // Announces a click on the cell, if it lies on the grid laid out.
     void ClickCell(QPoint cell);
     bool IsOnGrid(QPoint cell) const;
+    // The cell the keys act on: the party's when the map first takes the
+    // focus, off the grid before.
+    QPoint CursorCell() const { return m_cursor; }
+    void MoveCursor(QPoint cell);
+    void ClickCursor() { ClickCell(m_cursor); }
     bool IsOpen(QPoint cell) const; // an 'X' square of the level, not a wall
 
 signals:
@@ -67,6 +77,9 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void Reset();
@@ -77,6 +90,7 @@ private:
     bool IsSelected(std::uint32_t row, std::uint32_t col) const;
     bool IsOpenSquare(std::uint32_t row, std::uint32_t col) const;
     void PaintMap(QPainter& painter) const;
+    std::optional<QPoint> KeyTarget(const QKeyEvent* event) const;
     void NotifyScreenReaders(QAccessible::Event what);
 
     std::uint32_t m_nLevel = 0;
@@ -87,4 +101,5 @@ private:
     bool m_bLayoutValid = false;
     std::int32_t m_nSelCol = -1;
     std::int32_t m_nSelRow = -1;
+    QPoint m_cursor{-1, -1};
 };

@@ -1,5 +1,6 @@
 #include "editor/widgets/SkillComboBox.h"
 
+#include "editor/widgets/FieldEdit.h"
 #include "editor/widgets/RankTable.h"
 
 #include <QAbstractItemDelegate>
@@ -45,7 +46,7 @@ private:
 CSkillComboBox::CSkillComboBox(QWidget* parent)
     : QComboBox(parent)
 {
-    setEditable(true);
+    setLineEdit(new CFieldEdit(this));
     setInsertPolicy(QComboBox::NoInsert);
     // Typed text must stay exactly as typed: no completion from the list.
     setCompleter(nullptr);
@@ -57,8 +58,11 @@ void CSkillComboBox::Prepare(const QFont& pickerFont, int nSelectionFieldHeight)
     setFont(pickerFont);
     view()->setFont(pickerFont);
     setFixedHeight(nSelectionFieldHeight);
-    for (const char* text : SkillItemTexts)
-        addItem(QString::fromLatin1(text));
+    for (std::size_t row = 0; row < SkillItemTexts.size(); ++row) {
+        addItem(QString::fromLatin1(SkillItemTexts[row]));
+        // A screen reader hears the rank the row draws with its threshold.
+        setItemData(count() - 1, RankTitle(row) + QStringLiteral(", ") + itemText(count() - 1), Qt::AccessibleTextRole);
+    }
     // The list drops down wider than the picker where its rows need it, and
     // tall enough for every rank, so none hides behind a scroll bar.
     view()->setMinimumWidth(ListWidth());

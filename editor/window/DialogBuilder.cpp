@@ -1,7 +1,10 @@
 #include "editor/window/DialogBuilder.h"
 
+#include "editor/widgets/Announcer.h"
 #include "editor/widgets/ComboBoxAccessible.h"
 #include "editor/widgets/DropDown.h"
+#include "editor/widgets/FieldAccessible.h"
+#include "editor/widgets/FieldEdit.h"
 #include "editor/widgets/LevelMapAccessible.h"
 #include "editor/widgets/LevelMapView.h"
 #include "editor/widgets/SkillComboBox.h"
@@ -80,7 +83,7 @@ QComboBox* MakeCombo(const DialogControl& control, QWidget* parent)
     QComboBox* box = control.kind == ControlKind::SkillPicker ? static_cast<QComboBox*>(new CSkillComboBox(parent))
                                                               : new CDropDown(parent);
     if (control.kind == ControlKind::DropDown) {
-        box->setEditable(true);
+        box->setLineEdit(new CFieldEdit(box));
         box->setInsertPolicy(QComboBox::NoInsert);
         box->setCompleter(nullptr); // typed text stays exactly as typed
     }
@@ -92,7 +95,19 @@ QComboBox* MakeCombo(const DialogControl& control, QWidget* parent)
         box->setCurrentIndex(-1);
         box->view()->setCurrentIndex(QModelIndex());
     }
+    // Orca 43 says nothing when a closed list's value changes; the user's
+    // choice is said for it. (An editable box's field is read as it changes.)
+    if (control.kind == ControlKind::DropDownList)
+        QObject::connect(box, &QComboBox::activated, box, [box] { CAnnouncer::Of(box).Say(box->currentText()); });
     return box;
+}
+
+QWidget* MakeEdit(QWidget* parent)
+{
+    // Screen readers hear each value whole and with its champion.
+    static const bool s_bAccessible = (QAccessible::installFactory(&CFieldAccessible::Factory), true);
+    Q_UNUSED(s_bAccessible);
+    return new CFieldEdit(parent);
 }
 
 QWidget* MakeTabControl(QWidget* parent)
@@ -240,7 +255,7 @@ QWidget* CDialogBuilder::CreateControl(const DialogControl& control, QWidget& pa
         static_cast<QLabel*>(widget)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         break;
     case ControlKind::Edit:
-        widget = new QLineEdit(&page);
+        widget = MakeEdit(&page);
         break;
     case ControlKind::Button:
         widget = MakeButton(control, &page);

@@ -19,6 +19,10 @@ public:
 
     // The champion whose values the tab shows; marks every field anew.
     void Refresh(int champion);
+    // The champion whose values the tab is about to show: the fields are
+    // marked as the new values arrive, not first against the champion left
+    // (each mark a screen reader hears of).
+    void FollowChampion(int champion) { m_nChampion = champion; }
     bool IsMarked(int nId) const;
 
     static const QString kEditedDescription;

@@ -2,6 +2,7 @@
 
 #include "editor/form/DesktopPath.h"
 #include "editor/form/NumberText.h"
+#include "editor/widgets/Announcer.h"
 #include "editor/widgets/LevelMapView.h"
 #include "editor/widgets/SkillComboBox.h"
 #include "editor/window/ChampionTabs.h"
@@ -44,6 +45,10 @@ constexpr FieldRange kWord = FieldRange::Word;
 
 constexpr char kOutOfMemoryMessage[] = QT_TRANSLATE_NOOP("CEditorDlg", "Out of memory.");
 constexpr char kInternalErrorMessage[] = QT_TRANSLATE_NOOP("CEditorDlg", "Internal application error.");
+constexpr char kDiscardQuestion[] =
+    QT_TRANSLATE_NOOP("CEditorDlg", "Your edits are not saved. Close the editor and discard them?");
+constexpr char kDiscardButton[] = QT_TRANSLATE_NOOP("CEditorDlg", "&Discard");
+constexpr char kKeepEditingButton[] = QT_TRANSLATE_NOOP("CEditorDlg", "&Keep editing");
 
 }
 
@@ -150,13 +155,16 @@ void CEditorDlg::ConnectCommands()
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) { OnFocusLeft(old); });
 }
 
-// Enter loads from the path field and checks the form anywhere else; it
-// never closes the window, which would throw away unsaved edits.
+// Enter loads from the path field, clicks the map's cursor cell and checks
+// the form anywhere else; it never closes the window, which would throw
+// away unsaved edits.
 void CEditorDlg::WatchKeys()
 {
     auto* keys = new CDialogKeys({[this](QObject* field) {
                                       if (field == GetDlgItem(IDC_PATH))
                                           Route([this] { OnLoad(); });
+                                      else if (field == m_pMapView)
+                                          m_pMapView->ClickCursor();
                                       else
                                           Route([this] { OnOK(); });
                                   },
@@ -446,7 +454,9 @@ void CEditorDlg::OnTabChanged(int& result)
     m_nFormTab = CurrentTab();
     TransferChampion(m_nFormTab, true);
     m_nStaleId = 0; // the field shows another champion now, whatever it showed
+    m_pMarks->FollowChampion(m_nFormTab);
     UpdateData(false);
+    CAnnouncer::Of(this).Say(m_pTabCtrl->tabText(m_pTabCtrl->currentIndex()).remove(QLatin1Char('&')));
     result = 0;
 }
 
@@ -484,6 +494,8 @@ void CEditorDlg::OnMapCellClicked(QPoint cell)
     m_saveData.party.x = cell.x();
     m_saveData.party.y = cell.y();
     UpdateData(false);
+    // Where the party stands now, as the map's name says it.
+    CAnnouncer::Of(this).Say(QAccessible::queryAccessibleInterface(m_pMapView)->text(QAccessible::Name));
 }
 
 void CEditorDlg::OnOK()
@@ -495,5 +507,18 @@ void CEditorDlg::OnOK()
 
 void CEditorDlg::OnCancel()
 {
+    reject();
+}
+
+// Escape and the close box both end here. Edits not saved are asked about
+// first (Keep editing is the default and answers Escape); with none, or no
+// file loaded, the window closes at once.
+void CEditorDlg::reject()
+{
+    const bool edited = m_session.HasLoadedFile() && (!ReadFormQuietly() || m_saveData != m_session.Baseline());
+    if (edited && m_prompts.Ask(this, tr(kDiscardQuestion),
+                                {{tr(kDiscardButton), QMessageBox::DestructiveRole},
+                                 {tr(kKeepEditingButton), QMessageBox::RejectRole}}) != 0)
+        return;
     QDialog::reject();
 }

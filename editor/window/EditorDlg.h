@@ -66,6 +66,7 @@ public:
     void OnFileChanged(); // the loaded file may have changed on disk
     void OnOK();
     void OnCancel();
+    void reject() override; // asks before unsaved edits are lost
 
 protected:
     virtual void DoDataExchange(CDataExchange& dx);

@@ -1,6 +1,7 @@
 #include "editor/window/FileNotices.h"
 
-#include <QAccessible>
+#include "editor/widgets/Announcer.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
@@ -137,8 +138,8 @@ void CFileNotices::Show(const QString& text, Offer offer)
     Present();
 }
 
-// The notice is also the label's accessible name, and its change is
-// announced: nothing else draws a screen reader's attention to it.
+// The notice is also the label's accessible name, and it is said: nothing
+// else draws a screen reader's attention to it.
 void CFileNotices::Present()
 {
     QStringList parts;
@@ -151,8 +152,5 @@ void CFileNotices::Present()
     m_buttons.reload->setVisible(m_offer == Offer::Reload);
     m_buttons.undo->setVisible(m_offer == Offer::Undo);
     m_buttons.useFileValues->setVisible(!m_strTakenBack.isEmpty());
-    if (!text.isEmpty()) {
-        QAccessibleEvent alert(m_pNotice, QAccessible::Alert);
-        QAccessible::updateAccessibility(&alert);
-    }
+    CAnnouncer::Of(m_pNotice).SayNotice(text, {m_buttons.reload, m_buttons.useFileValues, m_buttons.undo});
 }

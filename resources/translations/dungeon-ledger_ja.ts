@@ -25,6 +25,18 @@
         <source>Internal application error.</source>
         <translation>ｱﾌﾟﾘｹｰｼｮﾝの内部ｴﾗｰです。</translation>
     </message>
+    <message>
+        <source>Your edits are not saved. Close the editor and discard them?</source>
+        <translation>編集が保存されていません。エディターを閉じて編集を破棄しますか?</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>破棄(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Keep editing</source>
+        <translation>編集を続ける(&amp;K)</translation>
+    </message>
 </context>
 <context>
     <name>CFileNotices</name>

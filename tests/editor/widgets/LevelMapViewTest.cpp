@@ -1,3 +1,4 @@
+#include "editor/widgets/LevelMapAccessible.h"
 #include "editor/widgets/LevelMapView.h"
 
 #include <QImage>
@@ -18,6 +19,8 @@ class LevelMapViewTest : public ::testing::Test
 protected:
     void SetUp() override
     {
+        static const bool s_bAccessible = (QAccessible::installFactory(&CLevelMapAccessible::Factory), true);
+        Q_UNUSED(s_bAccessible);
         QObject::connect(&view, &CLevelMapView::cellClicked,
                          [this](QPoint cell) { notified.push_back({cell.x(), cell.y()}); });
     }
@@ -98,6 +101,45 @@ TEST_F(LevelMapViewTest, PaintsOutlinesSeparatorsAndTheSelectedCellUntilTheNextL
     view.resize(view.size() + QSize(44, 38));
     EXPECT_EQ(Client().pixel(72, 47), kWhite);
     EXPECT_EQ(Client().pixel(200, 5), view.palette().color(QPalette::Button).rgb());
+}
+
+// The keys walk a cursor over the grid, never off it, and Enter or Space
+// clicks the cell under it as a press would: the selection stays the
+// owner's to move. The cursor shows as a frame of the highlight colour.
+TEST_F(LevelMapViewTest, KeysMoveACursorCellOverTheGridAndEnterOrSpaceClicksIt)
+{
+    LayOut(0, 100, 100); // 18 x 19, cells of 5 pixels
+    view.SetSelectedCell(4, 3);
+    view.show();
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    view.setFocus();
+    ASSERT_TRUE(view.hasFocus());
+    EXPECT_EQ(view.CursorCell(), QPoint(4, 3)) << "the cursor starts on the party";
+    const Qt::KeyboardModifiers none = Qt::NoModifier, ctrl = Qt::ControlModifier;
+    const std::tuple<Qt::Key, Qt::KeyboardModifiers, QPoint> moves[] = {
+        {Qt::Key_Right, none, {5, 3}},    {Qt::Key_Down, none, {5, 4}},     {Qt::Key_Left, none, {4, 4}},
+        {Qt::Key_Up, none, {4, 3}},       {Qt::Key_Home, none, {0, 3}},     {Qt::Key_Left, none, {0, 3}},
+        {Qt::Key_End, none, {17, 3}},     {Qt::Key_Right, none, {17, 3}},   {Qt::Key_PageDown, none, {17, 18}},
+        {Qt::Key_Down, none, {17, 18}},   {Qt::Key_PageUp, none, {17, 0}},  {Qt::Key_Up, none, {17, 0}},
+        {Qt::Key_Home, ctrl, {0, 0}},     {Qt::Key_End, ctrl, {17, 18}},    {Qt::Key_Left, none, {16, 18}},
+    };
+    for (const auto& [key, modifiers, cell] : moves) {
+        QTest::keyClick(&view, key, modifiers);
+        EXPECT_EQ(view.CursorCell(), cell) << key;
+    }
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
+        QTest::keyClick(&view, key);
+    EXPECT_EQ(notified, (std::vector<Cell>(3, {16, 18})));
+    EXPECT_EQ(Selection(), Cell(4, 3));
+
+    const QImage image = Client();
+    const QRgb highlight = view.palette().color(QPalette::Highlight).rgb();
+    const CellRect cursor = view.CellRectAt(16, 18), party = view.CellRectAt(4, 3);
+    EXPECT_EQ(image.pixel(cursor.left + 1, cursor.top + 1), highlight);
+    EXPECT_EQ(image.pixel(party.left, party.top), kWhite);
+    view.clearFocus();
+    EXPECT_NE(Client().pixel(cursor.left + 1, cursor.top + 1), highlight) << "no frame without the focus";
 }
 
 } // namespace

@@ -1,11 +1,14 @@
 // The editor as the desktop and assistive technology meet it: paths in the
 // forms the desktop hands out, a file dropped on the window or named on the
 // command line, and what a screen reader reads.
+#include "editor/widgets/Announcer.h"
 #include "editor/window/CommandLine.h"
 #include "support/EditorFixture.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QDir>
+#include <QLabel>
 #include <QMimeData>
 #include <QUrl>
 
@@ -56,6 +59,16 @@ QString Name(QObject* object)
     return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
 }
 
+// The run of text attributes at an offset, as Orca asks for it to speak a
+// field, and the field's labels (which Orca would say instead of its name).
+std::tuple<int, int, qsizetype> RunAndLabels(QObject* object, int offset)
+{
+    QAccessibleInterface* field = QAccessible::queryAccessibleInterface(object);
+    int start = -1, end = -1;
+    field->textInterface()->attributes(offset, &start, &end);
+    return {start, end, field->relations(QAccessible::Label).size()};
+}
+
 // What is announced is checked through AT-SPI (scripts/check-accessibility.sh):
 // offscreen, Qt sends no accessibility events.
 TEST_F(DesktopTest, AScreenReaderGetsNamedFieldsAndTheMapAsATable)
@@ -65,6 +78,14 @@ TEST_F(DesktopTest, AScreenReaderGetsNamedFieldsAndTheMapAsATable)
     EXPECT_EQ(Name(Control(IDC_FIGHTER)), QStringLiteral("FIGHTER experience, Player 1"));
     EXPECT_EQ(Name(Control(IDC_DIRECTION)), QStringLiteral("Dir"));
     EXPECT_EQ(Name(Control(IDC_PATH)), QStringLiteral("SRM file"));
+    // Each value read whole, by its name alone.
+    EXPECT_EQ(RunAndLabels(Control(IDC_HP_CUR), 1), std::tuple(0, 2, 0)) << "85";
+    EXPECT_EQ(RunAndLabels(Combo(IDC_FIGHTER)->lineEdit(), 0), std::tuple(0, 4, 0)) << "1024";
+    EXPECT_EQ(RunAndLabels(Control(IDC_DIRECTION), 0), std::tuple(0, 5, 0)) << "South";
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Control(IDC_DIRECTION))->textInterface()->text(0, 5),
+              QStringLiteral("South"));
+    QAccessibleInterface* ranks = QAccessible::queryAccessibleInterface(Combo(IDC_FIGHTER)->view());
+    EXPECT_EQ(ranks->tableInterface()->cellAt(7, 0)->text(QAccessible::Name), QStringLiteral("Adept, 128"));
     ClickTab(1);
     EXPECT_EQ(Name(Control(IDC_STRENGTH_MAX)), QStringLiteral("Strength maximum, Player 2"));
 
@@ -84,5 +105,45 @@ TEST_F(DesktopTest, AScreenReaderGetsNamedFieldsAndTheMapAsATable)
     EXPECT_EQ(std::pair(table->columnCount(), table->rowCount()), std::pair(20, 11));
     EXPECT_EQ(table->cellAt(0, 8)->text(QAccessible::Name), QStringLiteral("column 8, row 0, open"));
     EXPECT_EQ(table->cellAt(1, 0)->text(QAccessible::Name), QStringLiteral("column 0, row 1, wall"));
+    EXPECT_TRUE(map->relations(QAccessible::Label).isEmpty()) << "named by itself, not \"Map:\"";
+}
+
+// What Orca is told away from the focus: a move, a champion switch, a
+// list's new value chosen by key, a notice; and nothing for a refused move
+// or a change the window made itself.
+TEST_F(DesktopTest, AScreenReaderHearsMovesSwitchesChoicesAndNotices)
+{
+    QStringList said;
+    QObject::connect(&CAnnouncer::Of(m_dialog.get()), &CAnnouncer::said, [&](const QString& text) { said << text; });
+    LoadDemo();
+    m_dialog->activateWindow(); // focus moves only in the active window
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_dialog.get()));
+    auto key = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    };
+    key(Qt::Key_M, Qt::AltModifier);
+    ASSERT_TRUE(HasFocus(IDC_MAP));
+    key(Qt::Key_Right);
+    QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(Map())->tableInterface();
+    EXPECT_TRUE(table->cellAt(3, 5)->state().focused);
+    EXPECT_FALSE(table->cellAt(3, 4)->state().focused);
+    key(Qt::Key_Return);
+    EXPECT_EQ(std::pair(Text(IDC_X), Text(IDC_Y)), std::pair(QStringLiteral("5"), QStringLiteral("3")));
+    Type(IDC_HP_CUR, QStringLiteral("abc"));
+    key(Qt::Key_Right);
+    key(Qt::Key_Space);
+    EXPECT_EQ(Text(IDC_X), QStringLiteral("5")) << "a refused move";
+    EXPECT_EQ(m_prompts.warnings.size(), 1);
+    Type(IDC_HP_CUR, QStringLiteral("85"));
+    key(Qt::Key_Tab, Qt::ControlModifier);
+    Control(IDC_DIRECTION)->setFocus();
+    key(Qt::Key_Down);
+    Combo(IDC_DIRECTION)->setCurrentIndex(0); // from code: not told
+    Click(IDC_SAVE);
+    const QString notice = qobject_cast<QLabel*>(Control(IDC_NOTICE))->text();
+    EXPECT_EQ(said, (QStringList{QStringLiteral("Level map, level 1, party at column 5, row 3"),
+                                 QStringLiteral("Player 2"), QStringLiteral("North"), notice}));
+    EXPECT_TRUE(notice.startsWith(QStringLiteral("Saved demo.srm at "))) << notice.toStdString();
+    EXPECT_EQ(Control(IDC_RELOAD)->accessibleDescription(), notice) << "Reload is heard with its notice";
 }
 }

@@ -26,15 +26,17 @@ TEST_F(FormTest, StartsEmpty)
     EXPECT_EQ(Text(IDC_DIRECTION) + Text(IDC_LEVEL), QStringLiteral("East1"));
 }
 
-TEST_F(FormTest, TabKeyFollowsTheLayoutOrderSkippingTabsAndMap)
+// Tab follows the screen: the party's column, then the map beside it,
+// then the champion's fields.
+TEST_F(FormTest, TabKeyFollowsTheScreenOrderSkippingTheTabs)
 {
     const int expected[] = {IDC_BROWSE,        IDC_LOAD,          IDC_SAVE,         IDC_PLAYERS,      IDC_X,
-                            IDC_Y,             IDC_DIRECTION,     IDC_HP_CUR,       IDC_HP_MAX,       IDC_STAMINA_CUR,
-                            IDC_STAMINA_MAX,   IDC_MANA_CUR,      IDC_MANA_MAX,     IDC_FOOD,         IDC_WATER,
-                            IDC_STRENGTH_CUR,  IDC_STRENGTH_MAX,  IDC_DEXTERITY_CUR, IDC_DEXTERITY_MAX, IDC_WISDOM_CUR,
-                            IDC_WISDOM_MAX,    IDC_VITALITY_CUR,  IDC_VITALITY_MAX, IDC_ANTIMAGIC_CUR, IDC_ANTIMAGIC_MAX,
-                            IDC_ANTIFIRE_CUR,  IDC_ANTIFIRE_MAX,  IDC_FIGHTER,      IDC_NINJA,        IDC_PRIEST,
-                            IDC_WIZARD,        IDC_LEVEL,         IDC_PATH};
+                            IDC_Y,             IDC_DIRECTION,     IDC_LEVEL,        IDC_MAP,          IDC_HP_CUR,
+                            IDC_HP_MAX,        IDC_STAMINA_CUR,   IDC_STAMINA_MAX,  IDC_MANA_CUR,     IDC_MANA_MAX,
+                            IDC_FOOD,          IDC_WATER,         IDC_STRENGTH_CUR, IDC_STRENGTH_MAX, IDC_DEXTERITY_CUR,
+                            IDC_DEXTERITY_MAX, IDC_WISDOM_CUR,    IDC_WISDOM_MAX,   IDC_VITALITY_CUR, IDC_VITALITY_MAX,
+                            IDC_ANTIMAGIC_CUR, IDC_ANTIMAGIC_MAX, IDC_ANTIFIRE_CUR, IDC_ANTIFIRE_MAX, IDC_FIGHTER,
+                            IDC_NINJA,         IDC_PRIEST,        IDC_WIZARD,       IDC_PATH};
     for (const int id : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_TRUE(HasFocus(id)) << "expected " << id;
@@ -302,9 +304,43 @@ TEST_F(FormTest, KeysGiveTheCommandsAndReachTheFields)
     EXPECT_TRUE(m_dialog->isVisible());
     EXPECT_EQ(m_prompts.warnings.size(), 1);
     EXPECT_TRUE(HasFocus(IDC_Y));
+    key(Qt::Key_Escape); // an edit not saved: Keep editing, as Escape answers
+    EXPECT_TRUE(m_dialog->isVisible());
+    m_prompts.answers = QStringList{QStringLiteral("Discard")};
     key(Qt::Key_Escape);
     EXPECT_FALSE(m_dialog->isVisible());
     EXPECT_EQ(m_dialog->result(), QDialog::Rejected);
+    EXPECT_EQ(m_prompts.questions, QStringList(2, QStringLiteral("Your edits are not saved. Close the editor and discard them?")));
+}
+
+// Escape and the close box ask before edits not saved are lost, Keep
+// editing the default answer; with nothing to lose the window closes at
+// once. A value that does not read is an edit, and is not refused on the way.
+TEST_F(FormTest, ClosingAsksOnlyWhenEditsWouldBeLost)
+{
+    const auto close = [this](const std::function<void()>& edit, const QString& answer, bool viaCloseBox) {
+        m_dialog->show();
+        edit();
+        m_prompts.questions.clear();
+        m_prompts.answers = answer.isEmpty() ? QStringList() : QStringList{answer};
+        if (viaCloseBox)
+            m_dialog->close();
+        else
+            QTest::keyClick(Edit(IDC_HP_MAX), Qt::Key_Escape);
+        return std::pair(m_prompts.questions.size(), m_dialog->isVisible());
+    };
+    const std::tuple<const char*, std::function<void()>, QString, bool, std::pair<qsizetype, bool>> cases[] = {
+        {"no file loaded", [&] { Type(IDC_HP_CUR, QStringLiteral("7")); }, "", false, {0, false}},
+        {"nothing edited", [&] { LoadDemo(); }, "", true, {0, false}},
+        {"edit on another tab", [&] { ClickTab(1); Type(IDC_HP_CUR, QStringLiteral("7")); ClickTab(0); }, "", false, {1, true}},
+        {"kept, by the close box", [] {}, "", true, {1, true}},
+        {"a value that does not read", [&] { Type(IDC_Y, QStringLiteral("x")); }, "", false, {1, true}},
+        {"discarded", [] {}, "Discard", false, {1, false}},
+        {"saved", [&] { Type(IDC_Y, QStringLiteral("3")); LoadDemo(); Type(IDC_HP_CUR, QStringLiteral("7")); Click(IDC_SAVE); }, "", false, {0, false}},
+    };
+    for (const auto& [what, edit, answer, viaCloseBox, outcome] : cases)
+        EXPECT_EQ(close(edit, answer, viaCloseBox), outcome) << what;
+    EXPECT_TRUE(m_prompts.warnings.isEmpty()) << m_prompts.warnings.join('\n').toStdString();
 }
 
 // A wheel turned over the window must not change a value Save would write.
