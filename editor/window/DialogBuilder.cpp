@@ -230,10 +230,10 @@ void CDialogBuilder::LayOutNoticeColumn(QWidget& column, std::map<int, QWidget*>
         QWidget* widget = CreateControl(control, column);
         const QSize size = ToPixels(0, 0, control.cx, control.cy).size();
         if (control.kind == ControlKind::Notice) {
-            widget->setFixedWidth(size.width());
-            layout->addWidget(widget);
+            layout->addWidget(widget); // as wide as the column lets it be
         } else {
-            widget->setFixedSize(size);
+            widget->setFixedHeight(size.height());
+            widget->setMaximumWidth(size.width());
             layout->addWidget(widget, 0, Qt::AlignLeft);
         }
         controls[control.nId] = widget;

@@ -19,8 +19,8 @@ constexpr int kBorderAllowance = 8;
 constexpr int kFocusMargin = 4; // room beside a control scrolled into view, for its focus frame
 }
 
-CWindowFit::CWindowFit(QDialog& dialog, QScrollArea& scroller, const QWidget& beside)
-    : QObject(&dialog), m_dialog(dialog), m_scroller(scroller), m_beside(beside)
+CWindowFit::CWindowFit(QDialog& dialog, QScrollArea& scroller, QWidget& beside)
+    : QObject(&dialog), m_dialog(dialog), m_scroller(scroller), m_beside(beside), m_nBesideWidth(beside.width())
 {
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { ShowFocused(now); });
 }
@@ -49,7 +49,11 @@ void CWindowFit::OnShow()
 
 void CWindowFit::FitTo(const QScreen& screen)
 {
-    const QSize room = screen.availableGeometry().size() - FrameExtent(m_dialog) - QSize(m_beside.width(), 0);
+    // On a narrow screen the notice column gives up width first, down to a
+    // third of the screen, so the page keeps room enough to scroll in.
+    const QSize free = screen.availableGeometry().size() - FrameExtent(m_dialog);
+    m_beside.setFixedWidth(std::min(m_nBesideWidth, free.width() / 3));
+    const QSize room = free - QSize(m_beside.width(), 0);
     const QSize content = m_scroller.widget()->size();
     const int bar = m_scroller.verticalScrollBar()->sizeHint().width();
     bool down = content.height() > room.height();

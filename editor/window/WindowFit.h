@@ -13,11 +13,12 @@ class QWidget;
 // area and scrolls. Either way its size is fixed, so it can be dragged
 // neither smaller (cutting controls off) nor larger (empty space). A field
 // that takes the focus is scrolled into view. What stands beside the page
-// (the notice column) never scrolls and keeps its width.
+// (the notice column) never scrolls; it keeps its width unless the screen
+// is too narrow for it and the page.
 class CWindowFit : public QObject
 {
 public:
-    CWindowFit(QDialog& dialog, QScrollArea& scroller, const QWidget& beside);
+    CWindowFit(QDialog& dialog, QScrollArea& scroller, QWidget& beside);
 
     // Sizes the window for the screen it is on, and centres it the first
     // time it is shown.
@@ -34,6 +35,7 @@ private:
 
     QDialog& m_dialog;
     QScrollArea& m_scroller;
-    const QWidget& m_beside;
+    QWidget& m_beside;
+    int m_nBesideWidth; // as the layout would have it
     bool m_bCentred = false;
 };

@@ -121,10 +121,18 @@ TEST_F(FieldStoreTest, AStoreWhoseFileWasRenamedOverIsNoStore)
         const std::string path = Write("a.srm", m_image);
         SaveData data;
         ASSERT_TRUE(LoadSaveData(path, data, m_loaded));
+        bool renamed = false; // Windows refuses the rename while the store holds the file
         CSaveFile::AfterNthFlush(1, [&] {
-            std::filesystem::rename(SaveFormat::Native(Write("new.srm", newer)), SaveFormat::Native(path));
+            std::error_code refused;
+            std::filesystem::rename(SaveFormat::Native(Write("new.srm", newer)), SaveFormat::Native(path), refused);
+            renamed = !refused;
         });
-        EXPECT_EQ(Store(path, m_some, check), R::ChangedOnDisk);
+        const R result = Store(path, m_some, check);
+        if (!renamed) {
+            EXPECT_EQ(result, R::Stored);
+            continue;
+        }
+        EXPECT_EQ(result, R::ChangedOnDisk);
         EXPECT_EQ(SaveFormat::ReadFile(path), newer) << "nothing of the store reached the new file";
         DescribeFile(path, 128);
     }

@@ -227,7 +227,9 @@ TEST_F(WatchedEditorTest, ALinkedSaveIsStillWatchedAfterItsTargetIsMadeAnew)
     const QString target = m_dir.filePath(QStringLiteral("emulator/game.srm"));
     const QString link = m_dir.filePath(QStringLiteral("game.srm"));
     WriteAll(target, m_demo);
-    if (!QFile::link(target, link))
+    std::error_code refused; // QFile::link makes a shortcut on Windows, no link
+    fs::create_symlink(SaveFormat::Native(target.toStdString()), SaveFormat::Native(link.toStdString()), refused);
+    if (refused)
         GTEST_SKIP() << "no links here";
     Load(link);
     for (const int food : {4001, 4002, 4003}) {
