@@ -99,10 +99,12 @@ TEST_P(EmulatorTest, TheGameSavesBeforeAndAfterAnEdit)
 
     Type(IDC_MANA_CUR, QStringLiteral("5"));
     ClickTab(1); // the edit waits in the record, the notice's Reload drops it
+    const QString water2 = Text(IDC_WATER);
+    Type(IDC_WATER, QStringLiteral("7")); // and one on the tab shown
     GameWrites(WithWords(ReadAll(m_savePath), {{kFood1, 4400}, {kFood2, 4401}}));
     ASSERT_TRUE(WaitForNotice(QStringLiteral("Save applies"))) << Notice().toStdString();
     Click(IDC_RELOAD);
-    EXPECT_EQ(Text(IDC_FOOD), QStringLiteral("4401"));
+    EXPECT_EQ(Text(IDC_FOOD) + " " + Text(IDC_WATER), QStringLiteral("4401 ") + water2);
     ClickTab(0);
     EXPECT_EQ(Text(IDC_MANA_CUR) + " " + Text(IDC_FOOD), QString::number(m_demo[kMana1]) + " 4400");
     EXPECT_FALSE(IsMarked(IDC_MANA_CUR));
