@@ -13,20 +13,18 @@
 
 namespace
 {
+// The system's own description, in the language of Windows: read in wide
+// characters, as the ANSI code page cannot spell every language's words.
 std::string SystemMessage(DWORD error)
 {
-    char* text = nullptr;
-    const DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
                                             FORMAT_MESSAGE_IGNORE_INSERTS,
-                                        nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
-    std::string message = length ? std::string(text, length) : "system error " + std::to_string(error);
+                                        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::string message = length ? CSaveFile::ReasonFromSystemText({text, length}) : std::string();
     if (text)
         LocalFree(text);
-    // FormatMessage ends its text with a full stop and CR LF.
-    while (!message.empty() && (message.back() == '\n' || message.back() == '\r' ||
-                                message.back() == ' ' || message.back() == '.'))
-        message.pop_back();
-    return message;
+    return message.empty() ? "system error " + std::to_string(error) : message;
 }
 
 [[noreturn]] void ThrowLastError()
@@ -136,6 +134,21 @@ std::optional<FileIdentity> CSaveFile::PlatformPathIdentity(const std::string& p
 std::string CSaveFile::SystemErrorText(unsigned long code)
 {
     return SystemMessage(static_cast<DWORD>(code));
+}
+
+std::string CSaveFile::ReasonFromSystemText(std::wstring_view text)
+{
+    // FormatMessage ends its text with a full stop (an ideographic one in
+    // Japanese) and CR LF; a reason goes on after "Cannot load 'FILE': ".
+    const std::size_t last = text.find_last_not_of(L" .\r\n\u3002");
+    text = text.substr(0, last == std::wstring_view::npos ? 0 : last + 1);
+    if (text.empty())
+        return {};
+    const int size = static_cast<int>(text.size());
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), length, nullptr, nullptr);
+    return utf8;
 }
 
 std::string CSaveFile::PlatformIoErrorText()

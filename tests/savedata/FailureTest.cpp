@@ -121,4 +121,19 @@ TEST_F(FailureTest, FaultPartWayStopsTheTransferWithOneMessage)
         EXPECT_TRUE(LoadSaveData(m_path, data)) << "the file is released";
     }
 }
+
+#ifdef _WIN32
+// Windows words its reasons in its own language, which the ANSI code page
+// cannot always spell: they reach the message as UTF-8, without the
+// closing full stop and line end (Wine's own texts are English only).
+TEST(SystemTextTest, AReasonInAnyLanguageBecomesUtf8)
+{
+    const auto utf8 = [](const char8_t* text) { return std::string(reinterpret_cast<const char*>(text)); };
+    EXPECT_EQ(CSaveFile::ReasonFromSystemText(L"Acc\u00e8s refus\u00e9.\r\n"), utf8(u8"Acc\u00e8s refus\u00e9"));
+    EXPECT_EQ(CSaveFile::ReasonFromSystemText(L"Unzul\u00e4ssige Funktion.\r\n"), utf8(u8"Unzul\u00e4ssige Funktion"));
+    EXPECT_EQ(CSaveFile::ReasonFromSystemText(L"\u30a2\u30af\u30bb\u30b9\u304c\u62d2\u5426\u3055\u308c\u307e\u3057\u305f\u3002\r\n"),
+              utf8(u8"\u30a2\u30af\u30bb\u30b9\u304c\u62d2\u5426\u3055\u308c\u307e\u3057\u305f"));
+    EXPECT_EQ(CSaveFile::ReasonFromSystemText(L".\r\n"), "");
+}
+#endif
 }
