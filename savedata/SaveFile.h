@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // Which file an open handle refers to, whatever path reached it: a link or
 // a relative path to the same file gives the same identity.
@@ -58,6 +59,13 @@ public:
     // The system's own description of an error code (errno on POSIX,
     // GetLastError on Windows), as the failure messages carry it.
     static std::string SystemErrorText(unsigned long code);
+#ifdef _WIN32
+    // How the Win32 backend turns the system's message (FormatMessageW's
+    // UTF-16, in the language of Windows) into a reason: UTF-8, without the
+    // closing full stop and line end. A function of its own so that the
+    // tests can hand it a Japanese, French or German text on any Windows.
+    static std::string ReasonFromSystemText(std::wstring_view text);
+#endif
 
 private:
     static constexpr std::intptr_t kNoHandle = -1;

@@ -1,7 +1,8 @@
 // Win32 backend of CSaveFile: CreateFileW with share mode 0 gives the
 // exclusive access, OPEN_EXISTING guarantees nothing is ever created. A
 // shared read shares everything, so that a writer can still open, write,
-// replace or delete the file.
+// replace or delete the file. Its reasons are of the POSIX backend's kinds
+// (a folder is not a regular file, another program's hold is "in use").
 #include "savedata/SaveFile.h"
 
 #include "savedata/FileException.h"
@@ -13,25 +14,33 @@
 
 namespace
 {
+// The system's own description, in the language of Windows: read in wide
+// characters, as the ANSI code page cannot spell every language's words.
 std::string SystemMessage(DWORD error)
 {
-    char* text = nullptr;
-    const DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
                                             FORMAT_MESSAGE_IGNORE_INSERTS,
-                                        nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
-    std::string message = length ? std::string(text, length) : "system error " + std::to_string(error);
+                                        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::string message = length ? CSaveFile::ReasonFromSystemText({text, length}) : std::string();
     if (text)
         LocalFree(text);
-    // FormatMessage ends its text with a full stop and CR LF.
-    while (!message.empty() && (message.back() == '\n' || message.back() == '\r' ||
-                                message.back() == ' ' || message.back() == '.'))
-        message.pop_back();
-    return message;
+    return message.empty() ? "system error " + std::to_string(error) : message;
+}
+
+// The kinds of reason the POSIX backend gives: another program's hold is
+// said in our words, with the system's after them.
+[[noreturn]] void ThrowError(DWORD error)
+{
+    if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION)
+        throw CFileException("the file is in use by another program (" + SystemMessage(error) + ")",
+                             CFileException::Fault::InUse);
+    throw CFileException(SystemMessage(error));
 }
 
 [[noreturn]] void ThrowLastError()
 {
-    throw CFileException(SystemMessage(GetLastError()));
+    ThrowError(GetLastError());
 }
 
 // Paths arrive as UTF-8; the wide form opens any name, whatever the ANSI
@@ -60,10 +69,18 @@ void CSaveFile::PlatformOpen(const std::string& path, Access access)
     const DWORD desired = access == Access::ReadWrite ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ;
     const DWORD share =
         access == Access::SharedRead ? FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE : 0;
-    HANDLE file =
-        CreateFileW(WidePath(path).c_str(), desired, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        ThrowLastError();
+    const std::wstring wide = WidePath(path);
+    HANDLE file = CreateFileW(wide.c_str(), desired, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        // A folder is refused as "access denied", which would send the user
+        // after rights that are not the matter: it is no save at all.
+        const DWORD attributes = GetFileAttributesW(wide.c_str());
+        if (error == ERROR_ACCESS_DENIED && attributes != INVALID_FILE_ATTRIBUTES &&
+            (attributes & FILE_ATTRIBUTE_DIRECTORY))
+            throw CFileException(kNotRegularFileReason, CFileException::Fault::NotRegularFile);
+        ThrowError(error);
+    }
     m_handle = reinterpret_cast<std::intptr_t>(file);
     // Device names (COM1, CONIN$, pipes) open too, and reads from them can
     // block; only a file on a disk is a save.
@@ -120,6 +137,21 @@ FileIdentity CSaveFile::PlatformIdentity() const
 std::string CSaveFile::SystemErrorText(unsigned long code)
 {
     return SystemMessage(static_cast<DWORD>(code));
+}
+
+std::string CSaveFile::ReasonFromSystemText(std::wstring_view text)
+{
+    // FormatMessage ends its text with a full stop (an ideographic one in
+    // Japanese) and CR LF; a reason goes on after "Cannot load 'FILE': ".
+    const std::size_t last = text.find_last_not_of(L" .\r\n\u3002");
+    text = text.substr(0, last == std::wstring_view::npos ? 0 : last + 1);
+    if (text.empty())
+        return {};
+    const int size = static_cast<int>(text.size());
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), length, nullptr, nullptr);
+    return utf8;
 }
 
 std::string CSaveFile::PlatformIoErrorText()

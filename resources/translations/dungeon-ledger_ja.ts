@@ -30,15 +30,15 @@
     <name>CFileNotices</name>
     <message>
         <source>1 field</source>
-        <translation>1 項目</translation>
+        <translation>1項目</translation>
     </message>
     <message>
         <source>%1 fields</source>
-        <translation>%1 項目</translation>
+        <translation>%1項目</translation>
     </message>
     <message>
         <source>Saved %1 at %2: %3 written.</source>
-        <translation>%2 に %1 を保存しました（%3 を書き込み）。</translation>
+        <translation>%2 に %1 を保存しました（%3を書き込み）。</translation>
     </message>
     <message>
         <source>%1 reloaded at %2.</source>
@@ -54,7 +54,7 @@
     </message>
     <message>
         <source>%1 was overwritten at %2: the emulator wrote its own copy back over your Save, undoing %3. Your values are still here. Close the game in the emulator, or the emulator, then press Save again.</source>
-        <translation>%2 に %1 が上書きされました。エミュレーターが自分の持つ内容を書き戻したため、保存した %3 が元に戻っています。あなたの値は画面に残っています。エミュレーターでゲームを閉じてから（またはエミュレーターを終了してから）、もう一度 Save を押してください。</translation>
+        <translation>%2 に %1 が上書きされました。エミュレーターが自分の持つ内容を書き戻したため、保存した%3が元に戻っています。あなたの値は画面に残っています。エミュレーターでゲームを閉じてから（またはエミュレーターを終了してから）、もう一度 Save を押してください。</translation>
     </message>
     <message>
         <source>An emulator is rewriting %1 again and again: it has the game running and will write over a Save. Close the game first, then Save.</source>
@@ -104,11 +104,11 @@
     <name>CSaveFileDialog</name>
     <message>
         <source>SRM files (*.srm)</source>
-        <translation>SRM files (*.srm)</translation>
+        <translation>SRM ファイル (*.srm)</translation>
     </message>
     <message>
         <source>All (*.*)</source>
-        <translation>All (*.*)</translation>
+        <translation>すべてのファイル (*.*)</translation>
     </message>
 </context>
 <context>
@@ -131,7 +131,7 @@ Apply my edits writes only the fields you changed into the file as it is now; ev
     </message>
     <message>
         <source>and %1 more</source>
-        <translation>ほか %1 項目</translation>
+        <translation>ほか%1項目</translation>
     </message>
     <message>
         <source>The values on screen were loaded from &apos;%1&apos;. Write them into &apos;%2&apos;?</source>
