@@ -5,10 +5,11 @@ RELEASE_DIR ?= build-release
 PACKAGE_DIR ?= build-package
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-# Windows: the cross compiler, Wine for the tests, NSIS for the installer,
-# and what building Qt for Windows from Debian's source package takes
-# (scripts/build-qt-windows.sh).
-WINDOWS_DEPS = g++-mingw-w64-x86-64-posix wine wine64 ninja-build curl xz-utils nsis
+# Windows: the cross compiler, Wine for the tests (and the Japanese locale's
+# sources, which Wine takes its language from), NSIS and Python for the
+# installer and its picture, and what building Qt for Windows from Debian's
+# source package takes (scripts/build-qt-windows.sh).
+WINDOWS_DEPS = g++-mingw-w64-x86-64-posix wine wine64 locales ninja-build curl xz-utils nsis python3
 
 .PHONY: deps run test screenshot bench bench-windows translations windows package clean
 

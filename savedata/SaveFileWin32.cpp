@@ -1,7 +1,8 @@
 // Win32 backend of CSaveFile: CreateFileW with share mode 0 gives the
 // exclusive access, OPEN_EXISTING guarantees nothing is ever created. A
 // shared read shares everything, so that a writer can still open, write,
-// replace or delete the file.
+// replace or delete the file. Its reasons are of the POSIX backend's kinds
+// (a folder is not a regular file, another program's hold is "in use").
 #include "savedata/SaveFile.h"
 
 #include "savedata/FileException.h"
@@ -27,9 +28,19 @@ std::string SystemMessage(DWORD error)
     return message.empty() ? "system error " + std::to_string(error) : message;
 }
 
+// The kinds of reason the POSIX backend gives: another program's hold is
+// said in our words, with the system's after them.
+[[noreturn]] void ThrowError(DWORD error)
+{
+    if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION)
+        throw CFileException("the file is in use by another program (" + SystemMessage(error) + ")",
+                             CFileException::Fault::InUse);
+    throw CFileException(SystemMessage(error));
+}
+
 [[noreturn]] void ThrowLastError()
 {
-    throw CFileException(SystemMessage(GetLastError()));
+    ThrowError(GetLastError());
 }
 
 // Paths arrive as UTF-8; the wide form opens any name, whatever the ANSI
@@ -58,10 +69,18 @@ void CSaveFile::PlatformOpen(const std::string& path, Access access)
     const DWORD desired = access == Access::ReadWrite ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ;
     const DWORD share =
         access == Access::SharedRead ? FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE : 0;
-    HANDLE file =
-        CreateFileW(WidePath(path).c_str(), desired, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        ThrowLastError();
+    const std::wstring wide = WidePath(path);
+    HANDLE file = CreateFileW(wide.c_str(), desired, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        // A folder is refused as "access denied", which would send the user
+        // after rights that are not the matter: it is no save at all.
+        const DWORD attributes = GetFileAttributesW(wide.c_str());
+        if (error == ERROR_ACCESS_DENIED && attributes != INVALID_FILE_ATTRIBUTES &&
+            (attributes & FILE_ATTRIBUTE_DIRECTORY))
+            throw CFileException(kNotRegularFileReason, CFileException::Fault::NotRegularFile);
+        ThrowError(error);
+    }
     m_handle = reinterpret_cast<std::intptr_t>(file);
     // Device names (COM1, CONIN$, pipes) open too, and reads from them can
     // block; only a file on a disk is a save.

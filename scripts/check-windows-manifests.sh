@@ -2,9 +2,9 @@
 # Checks the winget and Scoop manifests that `make windows` wrote into dist/
 # against the files they describe: the SHA-256 recomputed from the installer
 # and the zip, the version, the file names in the (placeholder) addresses,
-# the zip's top folder, the installer's type and silent switches, and the
-# fields each manifest must have. A manifest left over from an earlier build
-# fails here.
+# the zip's top folder, the installer's type, silent switches and "in use"
+# exit code, Scoop's command (bin), and the fields each manifest must have.
+# A manifest left over from an earlier build fails here.
 # Usage: check-windows-manifests.sh [DIST]
 # Needs: python3, python3-yaml.
 set -euo pipefail
@@ -18,10 +18,13 @@ zip=${setup%-setup.exe}.zip
 [ -f "$zip" ] || { echo "no $zip beside $setup" >&2; exit 1; }
 version=$(basename "$setup" | sed -n 's/^dungeon-ledger-\(.*\)-windows-x64-setup\.exe$/\1/p')
 
-python3 - "$dist" "$version" "$setup" "$zip" <<'PY'
+# The installer's exit code when the program is running (installer.nsi).
+exit_in_use=$(sed -n 's/^!define EXIT_IN_USE \([0-9]*\)$/\1/p' packaging/windows/installer.nsi)
+
+python3 - "$dist" "$version" "$setup" "$zip" "$exit_in_use" <<'PY'
 import hashlib, json, os, sys, yaml, zipfile
 
-dist, version, setup, zip_path = sys.argv[1:]
+dist, version, setup, zip_path, exit_in_use = sys.argv[1:]
 errors = []
 
 def sha256(path):
@@ -87,6 +90,10 @@ def check_installer(installer, name):
           f"{name}: InstallerUrl does not name {os.path.basename(setup)}")
     check(str(entry.get("InstallerSha256", "")).lower() == sha256(setup),
           f"{name}: InstallerSha256 is not the SHA-256 of {setup}")
+    in_use = [code.get("InstallerReturnCode") for code in installer.get("ExpectedReturnCodes") or []
+              if code.get("ReturnResponse") == "packageInUse"]
+    check(in_use == [int(exit_in_use)],
+          f"{name}: the packageInUse return code is {in_use}, not the installer's {exit_in_use}")
     for arp in installer.get("AppsAndFeaturesEntries") or []:
         check(arp.get("DisplayVersion") == version, f"{name}: the Apps and Features DisplayVersion is not {version}")
 
@@ -98,8 +105,15 @@ def check_scoop(scoop, name):
           f"{name}: the url does not name {os.path.basename(zip_path)}")
     check(str(entry.get("hash", "")).lower() == sha256(zip_path), f"{name}: hash is not the SHA-256 of {zip_path}")
     # Scoop unpacks from the zip's one top folder.
-    tops = {member.split("/")[0] for member in zipfile.ZipFile(zip_path).namelist()}
+    members = zipfile.ZipFile(zip_path).namelist()
+    tops = {member.split("/")[0] for member in members}
     check({entry.get("extract_dir")} == tops, f"{name}: extract_dir is not the zip's top folder {sorted(tops)}")
+    # The command a console gets (Scoop's shim), a program of the zip's.
+    bins = scoop.get("bin") or []
+    bins = [bins] if isinstance(bins, str) else bins
+    check(bins == ["dungeon-ledger.exe"], f"{name}: bin is {scoop.get('bin')!r}, not dungeon-ledger.exe")
+    for program in bins:
+        check(f"{entry.get('extract_dir')}/{program}" in members, f"{name}: bin names {program}, which the zip lacks")
 
 if "installer" in manifests:
     check_installer(manifests["installer"], kinds["installer"])

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Checks that the Windows zip runs on a Windows with nothing else installed:
 # unpacks it into an empty folder, checks that its texts have Windows line
-# ends, starts dungeon-ledger.exe in a fresh Wine prefix with no extra DLL
-# search path, under Xvfb, and waits for its window.
+# ends, and in a fresh Wine prefix with no extra DLL search path, under Xvfb:
+# runs `dungeon-ledger.exe --version` and `--help` from cmd, where they
+# print into the console, and once without a console, where the version
+# shows in a message box; then starts the program and waits for its window.
 # Usage: check-windows-zip.sh [ZIP] [--screenshot FILE [--load SAVE.srm]]
 # Needs: wine, xvfb, xdotool, imagemagick (for --screenshot).
 set -euo pipefail
@@ -57,6 +59,40 @@ REGEDIT4
 "Tahoma"="DejaVu Sans"
 REG
 (cd "$unpacked" && "${WINE_AS_USER[@]}" wine regedit fonts.reg)
+
+# --version and --help from a console print there, and start no window.
+fail() {
+  echo "check-windows-zip: $*" >&2
+  exit 1
+}
+version=$(basename "$zip" | sed -n 's/^dungeon-ledger-\(.*\)-windows-x64\.zip$/\1/p')
+in_cmd() { (cd "$folder" && timeout 60 "${WINE_AS_USER[@]}" wine cmd /c dungeon-ledger.exe "$@" </dev/null | tr -d '\r'); }
+printed=$(in_cmd --version) || fail "cmd /c dungeon-ledger.exe --version failed"
+[ "$printed" = "dungeon-ledger $version" ] ||
+  fail "cmd /c dungeon-ledger.exe --version printed \"$printed\", not \"dungeon-ledger $version\""
+printed=$(in_cmd --help) || fail "cmd /c dungeon-ledger.exe --help failed"
+grep -q '^Usage: dungeon-ledger' <<<"$printed" && grep -q -- '--version' <<<"$printed" ||
+  fail "cmd /c dungeon-ledger.exe --help printed no usage: \"$printed\""
+echo "$(basename "$zip"): --version and --help print into the console of cmd /c"
+
+# Started without a console (wine start, as Explorer starts a program), the
+# version shows in a message box; OK closes it and ends the program.
+(cd "$folder" && "${WINE_AS_USER[@]}" wine start /wait dungeon-ledger.exe --version >/dev/null 2>&1) &
+boxed=$!
+box=""
+for _ in $(seq 120); do
+  box=$(xdotool search --name '^Dungeon Ledger$' 2>/dev/null | head -n 1) && [ -n "$box" ] && break
+  sleep 0.5
+done
+[ -n "$box" ] || fail "without a console, --version showed no message box \"Dungeon Ledger\" within 60 s"
+xdotool windowfocus --sync "$box"
+xdotool key Return
+for _ in $(seq 40); do
+  kill -0 "$boxed" 2>/dev/null || break
+  sleep 0.5
+done
+! kill -0 "$boxed" 2>/dev/null || fail "the program did not end when its version box was closed"
+echo "$(basename "$zip"): without a console, --version shows in a message box"
 
 (cd "$(dirname "$exe")" && "${WINE_AS_USER[@]}" wine ./dungeon-ledger.exe >"$unpacked/run.log" 2>&1) &
 window=""

@@ -3,20 +3,40 @@
 # tree (committed and new files) to a scratch folder, builds it once, then for
 # each slip listed in scripts/mutants.txt: applies it, rebuilds, runs ctest,
 # and puts the line back. A slip is caught when a test fails.
-# Usage: scripts/mutants.sh [REGEX]  (only the slips whose file or
-# description contains PATTERN). Prints a line per slip and the total.
+# Usage: scripts/mutants.sh [--windows] [REGEX]  (only the slips whose file or
+# description matches REGEX, bash's =~). Prints a line per slip and the total.
+# Slips marked "only: windows" are in code that only the Windows build
+# compiles: --windows runs those, in the Windows build of `make windows`
+# (scripts/windows-common.sh) with its tests under Wine; without it, the
+# others, in a Linux debug build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+platform=linux
+if [ "${1:-}" = --windows ]; then
+  platform=windows
+  shift
+fi
 filter=${1:-}
 list=$PWD/scripts/mutants.txt
 jobs=$(nproc)
+source scripts/cleanup-common.sh
 
-scratch=$(mktemp -d /tmp/dl-mutants.XXXXXX)
-trap 'rm -rf "$scratch"' EXIT
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/dl-mutants.XXXXXX")
+on_exit 'rm -rf "$scratch"'
 git ls-files -z --cached --others --exclude-standard | xargs -0 cp --parents -t "$scratch"
 cd "$scratch"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Debug >/dev/null
-cmake --build build -j "$jobs" >/dev/null
+if [ "$platform" = windows ]; then
+  WINDOWS_BUILD_DIR=build
+  source scripts/windows-common.sh
+  build_windows >/dev/null
+  mkdir -p build/locale # the Japanese run of tests/savedata, as scripts/test-windows.sh makes it
+  localedef -i ja_JP -f UTF-8 build/locale/ja_JP.UTF-8 || [ -d build/locale/ja_JP.UTF-8 ]
+  export DISPLAY=
+  start_wine
+else
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=Debug >/dev/null
+  cmake --build build -j "$jobs" >/dev/null
+fi
 run_tests() {
   (cd build && QT_QPA_PLATFORM=offscreen ctest -j "$jobs" --timeout 120 >/dev/null 2>&1)
 }
@@ -25,7 +45,8 @@ run_tests || { echo "the tests fail without any slip; fix that first" >&2; exit 
 caught=0 total=0 survivors=()
 # Applies one slip, judges it and puts the file back.
 try_slip() {
-  local file=$1 old=$2 new=$3 what=$4 content verdict
+  local file=$1 old=$2 new=$3 what=$4 only=$5 content verdict
+  [ "${only:-linux}" = "$platform" ] || return 0
   [ -z "$filter" ] || [[ "$file $what" =~ $filter ]] || return 0
   content=$(<"$file")
   if [[ "$content" != *"$old"* ]]; then
@@ -50,22 +71,24 @@ try_slip() {
   echo "$verdict $file: $what"
 }
 
-# scripts/mutants.txt: a "# description" line, "file: PATH", "-OLD LINE"s,
-# "+NEW LINE"s, then a blank line.
-what="" file="" old="" new=""
+# scripts/mutants.txt: a "# description" line, "file: PATH", for code of
+# one platform's build only "only: windows", "-OLD LINE"s, "+NEW LINE"s,
+# then a blank line.
+what="" file="" only="" old="" new=""
 while IFS= read -r line || [ -n "$line" ]; do
   case $line in
     "# "*) what=${line#\# } ;;
     "file: "*) file=${line#file: } ;;
+    "only: "*) only=${line#only: } ;;
     -*) old+=${old:+$'\n'}${line#-} ;;
     +*) new+=${new:+$'\n'}${line#+} ;;
     "")
-      [ -n "$file" ] && try_slip "$file" "$old" "$new" "$what"
-      what="" file="" old="" new=""
+      [ -n "$file" ] && try_slip "$file" "$old" "$new" "$what" "$only"
+      what="" file="" only="" old="" new=""
       ;;
   esac
 done <"$list"
-[ -n "$file" ] && try_slip "$file" "$old" "$new" "$what"
+[ -n "$file" ] && try_slip "$file" "$old" "$new" "$what" "$only"
 
 echo
 echo "caught $caught of $total slips"

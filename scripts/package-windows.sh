@@ -31,30 +31,33 @@ mkdir -p "$work/files" "$work/lists"
 files=$(realpath "$work/files/$name")
 [ -f "$files/dungeon-ledger.exe" ] || { echo "$zip holds no $name/dungeon-ledger.exe" >&2; exit 1; }
 
-# One File line per file for the installer and one Delete line per file for
-# the uninstaller, which then removes the folders it made, deepest first, if
-# they are empty: it removes nothing that it did not install.
+# The lists the installer is made with (packaging/windows/installer.nsi):
+# install-files.nsh writes each file into its folder; files.nsh names each
+# file with its folder, and folders.nsh each folder, deepest first, for the
+# checks, the moves aside and the uninstaller, which removes only what it
+# installed, and a folder only if it is empty then. Paths are Windows'.
 write_file_lists() {
-  local dir rel file
+  local dir rel file folder
   (cd "$files" && find . -type f -o -type d) | grep -q '[$"]' &&
     { echo "a file name in $zip holds \$ or \", which the lists cannot quote" >&2; return 1; }
   while read -r dir; do
     rel=${dir#.}
     echo "SetOutPath \"\$INSTDIR${rel//\//\\}\""
     while read -r file; do
-      echo "File \"$files$rel/$file\""
+      file=${rel#/}${rel:+/}$file
+      echo "!insertmacro Extract \"${file//\//\\}\" \"$files/$file\""
     done < <(find "$files$rel" -mindepth 1 -maxdepth 1 -type f -printf '%f\n' | LC_ALL=C sort)
   done < <(cd "$files" && find . -type d | LC_ALL=C sort) >"$work/lists/install-files.nsh"
-  {
-    while read -r file; do
-      file=${file#./}
-      echo "Delete \"\$INSTDIR\\${file//\//\\}\""
-    done < <(cd "$files" && find . -type f | LC_ALL=C sort)
-    while read -r dir; do
-      dir=${dir#./}
-      echo "RMDir \"\$INSTDIR\\${dir//\//\\}\""
-    done < <(cd "$files" && find . -mindepth 1 -type d | LC_ALL=C sort -r)
-  } >"$work/lists/uninstall-files.nsh"
+  while read -r file; do
+    file=${file#./}
+    folder=$(dirname "$file")
+    [ "$folder" != . ] || folder=""
+    echo "!insertmacro \${FOR_EACH_FILE} \"${folder//\//\\}\" \"${file//\//\\}\""
+  done < <(cd "$files" && find . -type f | LC_ALL=C sort) >"$work/lists/files.nsh"
+  while read -r dir; do
+    dir=${dir#./}
+    echo "!insertmacro \${FOR_EACH_FOLDER} \"${dir//\//\\}\""
+  done < <(cd "$files" && find . -mindepth 1 -type d | LC_ALL=C sort -r) >"$work/lists/folders.nsh"
 }
 write_file_lists
 
@@ -62,19 +65,26 @@ write_file_lists
 version4=$version
 while [ "$(tr -cd . <<<"$version4" | wc -c)" -lt 3 ]; do version4+=.0; done
 size_kib=$(find "$files" -type f -printf '%s\n' | awk '{ sum += $1 } END { printf "%d", (sum + 1023) / 1024 }')
+# The picture beside the finish page, from the program's icon.
+python3 scripts/installer-picture.py resources/AppIcon128.png "$work/picture.bmp"
 rm -f "$setup"
-# -WX: a warning (a missing file, an unused define) fails the build.
-makensis -V2 -WX -NOCD \
+# -WX: a warning (a missing file, an unused define) fails the build. The
+# script is UTF-8 (its Japanese texts).
+makensis -V2 -WX -NOCD -INPUTCHARSET UTF8 \
   "-DVERSION=$version" "-DVERSION4=$version4" "-DSIZE_KIB=$size_kib" \
   "-DFILES=$files" "-DLISTS=$(realpath "$work/lists")" \
-  "-DICON=$PWD/resources/AppIcon.ico" "-DOUTFILE=$PWD/$setup" \
-  packaging/windows/installer.nsi
+  "-DICON=$PWD/resources/AppIcon.ico" "-DPICTURE=$(realpath "$work/picture.bmp")" \
+  "-DOUTFILE=$PWD/$setup" packaging/windows/installer.nsi
 echo "wrote $setup"
 
 # The manifests, from the templates in packaging/windows/. No download
 # address exists yet; the templates hold placeholders for it.
+# winget's manifest names the installer's exit code for "the program is running".
+exit_in_use=$(sed -n 's/^!define EXIT_IN_USE \([0-9]*\)$/\1/p' packaging/windows/installer.nsi)
+[ -n "$exit_in_use" ] || { echo "packaging/windows/installer.nsi defines no EXIT_IN_USE" >&2; exit 1; }
 fill() {
   sed -e "s|@VERSION@|$version|g" \
+    -e "s|@EXIT_IN_USE@|$exit_in_use|g" \
     -e "s|@SETUP_FILE@|$(basename "$setup")|g" \
     -e "s|@SETUP_SHA256@|$(sha256sum "$setup" | cut -d' ' -f1 | tr a-f A-F)|g" \
     -e "s|@ZIP_FILE@|$(basename "$zip")|g" \

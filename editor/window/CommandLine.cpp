@@ -3,6 +3,13 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <cstdio>
+#include <cstdlib>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace
 {
 constexpr char kDescription[] =
@@ -13,15 +20,59 @@ QString Tr(const char* text)
 {
     return QCoreApplication::translate("CommandLine", text);
 }
+
+#ifdef Q_OS_WIN
+// Windows starts a program with a window, as this one is, without a console
+// of its own. Its text goes where its starter sent the output (a file, a
+// pipe, a console it shares), or else into the console of the program that
+// started it (cmd, PowerShell). False when there is neither: started from
+// Explorer or a shortcut.
+bool FindConsole(FILE* stream, DWORD which)
+{
+    const HANDLE handle = GetStdHandle(which);
+    if (handle && handle != INVALID_HANDLE_VALUE && GetFileType(handle) != FILE_TYPE_UNKNOWN)
+        return true;
+    // ERROR_ACCESS_DENIED: attached to a console already.
+    if (!AttachConsole(ATTACH_PARENT_PROCESS) && GetLastError() != ERROR_ACCESS_DENIED)
+        return false;
+    return std::freopen("CONOUT$", "w", stream) != nullptr;
+}
+#endif
+
+// Prints the text (on standard error when it tells of an error) and ends the
+// program, as Qt's own parser does; on Windows without a console, the text
+// shows in a message box. Qt's parser decides that by the console window,
+// which a console shared under Wine or a terminal without a window lacks.
+[[noreturn]] void EndWith(const QString& text, bool error)
+{
+    FILE* stream = error ? stderr : stdout;
+#ifdef Q_OS_WIN
+    if (!FindConsole(stream, error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE)) {
+        MessageBoxW(nullptr, reinterpret_cast<const wchar_t*>(text.utf16()), L"Dungeon Ledger",
+                    MB_OK | MB_SETFOREGROUND | (error ? MB_ICONERROR : MB_ICONINFORMATION));
+        std::exit(error ? EXIT_FAILURE : EXIT_SUCCESS);
+    }
+#endif
+    std::fputs(qPrintable(text), stream);
+    std::fflush(stream);
+    std::exit(error ? EXIT_FAILURE : EXIT_SUCCESS);
+}
 }
 
 QString StartFileArgument(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(Tr(kDescription));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("file"), Tr(kFile), QStringLiteral("[FILE]"));
-    parser.process(arguments);
+    if (!parser.parse(arguments))
+        EndWith(QCoreApplication::applicationName() + QStringLiteral(": ") + parser.errorText() + u'\n', true);
+    if (parser.isSet(version))
+        EndWith(QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n', false);
+    // --help-all as --help: the program that prints has no window, so no
+    // options of Qt's that apply.
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
+        EndWith(parser.helpText(), false);
     return parser.positionalArguments().value(0);
 }

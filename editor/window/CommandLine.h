@@ -4,6 +4,8 @@
 #include <QStringList>
 
 // The program's arguments, the first being its own name: --help and
-// --version print their text and end the program, as Qt does; otherwise
-// the save file to load at start, or an empty text.
+// --version print their text and end the program, as Qt does (on Windows
+// into the console the program was started from, and in a message box only
+// when there is none); otherwise the save file to load at start, or an
+// empty text.
 QString StartFileArgument(const QStringList& arguments);

@@ -42,15 +42,15 @@
     <name>CFileNotices</name>
     <message>
         <source>1 field</source>
-        <translation>1 項目</translation>
+        <translation>1項目</translation>
     </message>
     <message>
         <source>%1 fields</source>
-        <translation>%1 項目</translation>
+        <translation>%1項目</translation>
     </message>
     <message>
         <source>Saved %1 at %2: %3 written.</source>
-        <translation>%2 に %1 を保存しました（%3 を書き込み）。</translation>
+        <translation>%2 に %1 を保存しました（%3を書き込み）。</translation>
     </message>
     <message>
         <source>%1 reloaded at %2.</source>
@@ -132,11 +132,11 @@
     <name>CSaveFileDialog</name>
     <message>
         <source>SRM files (*.srm)</source>
-        <translation>SRM files (*.srm)</translation>
+        <translation>SRM ファイル (*.srm)</translation>
     </message>
     <message>
         <source>All (*.*)</source>
-        <translation>All (*.*)</translation>
+        <translation>すべてのファイル (*.*)</translation>
     </message>
 </context>
 <context>
@@ -159,7 +159,7 @@ Apply my edits writes only the fields you changed into the file as it is now; ev
     </message>
     <message>
         <source>and %1 more</source>
-        <translation>ほか %1 項目</translation>
+        <translation>ほか%1項目</translation>
     </message>
     <message>
         <source>The values on screen were loaded from &apos;%1&apos;. Write them into &apos;%2&apos;?</source>

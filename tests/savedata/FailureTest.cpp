@@ -1,7 +1,10 @@
 #include "SaveFileTest.h"
 #include "TestPlatform.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <cstdlib>
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #endif
 
@@ -42,6 +45,29 @@ TEST_F(FailureTest, FileHeldByAnotherOpenerIsRefusedUntilReleased)
     EXPECT_EQ(SaveFormat::ReadFile(m_path), m_image); // Windows keeps readers out while it is held
     SaveData data;
     EXPECT_TRUE(LoadSaveData(m_path, data));
+}
+
+// The editor words these two in the user's language by their kind, so a
+// backend must not hand them over as the system's bare text. (On POSIX a
+// folder opens, and is refused by the system's own "Is a directory".)
+TEST_F(FailureTest, AHeldFileAndAFolderAreToldByTheirKind)
+{
+    using Kind = SaveDataFailure::Kind;
+    std::vector<Kind> kinds;
+    SetSaveDataMessageHandler([&](const SaveDataFailure& failure) { kinds.push_back(failure.kind); });
+    SaveData data;
+    {
+        CSaveFile other;
+        other.Open(m_path, CSaveFile::Access::ReadOnly);
+        EXPECT_FALSE(LoadSaveData(m_path, data));
+    }
+    std::filesystem::create_directory(SaveFormat::Native(PathOf("folder.srm")));
+    EXPECT_FALSE(StoreSaveData(PathOf("folder.srm"), data));
+#ifdef _WIN32
+    EXPECT_EQ(kinds, (std::vector{Kind::InUse, Kind::NotRegularFile}));
+#else
+    EXPECT_EQ(kinds, (std::vector{Kind::InUse, Kind::SystemError}));
+#endif
 }
 
 // A message may stand for minutes while an emulator wants to save: the
@@ -134,6 +160,20 @@ TEST(SystemTextTest, AReasonInAnyLanguageBecomesUtf8)
     EXPECT_EQ(CSaveFile::ReasonFromSystemText(L"\u30a2\u30af\u30bb\u30b9\u304c\u62d2\u5426\u3055\u308c\u307e\u3057\u305f\u3002\r\n"),
               utf8(u8"\u30a2\u30af\u30bb\u30b9\u304c\u62d2\u5426\u3055\u308c\u307e\u3057\u305f"));
     EXPECT_EQ(CSaveFile::ReasonFromSystemText(L".\r\n"), "");
+}
+
+// ctest runs the suite under Wine in Japanese too (savedata_tests.ja_JP),
+// where Windows' own words are Japanese: they arrive as UTF-8 there.
+TEST(SystemTextTest, TheSystemsOwnWordsArriveAsUtf8)
+{
+    const std::string reason = CSaveFile::SystemErrorText(ERROR_FILE_NOT_FOUND);
+    const int size = static_cast<int>(reason.size());
+    EXPECT_GT(MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, reason.data(), size, nullptr, 0), 0) << reason;
+    const char* language = std::getenv("LANG");
+    if (language && std::string_view(language).starts_with("ja")) {
+        EXPECT_TRUE(std::any_of(reason.begin(), reason.end(), [](char c) { return static_cast<unsigned char>(c) > 0x7F; }))
+            << "Windows gives its reasons in English here, not in Japanese: " << reason;
+    }
 }
 #endif
 }

@@ -9,9 +9,13 @@
 
 std::string ExpectedReason(SystemError error)
 {
-    // In the order of SystemError; CreateFile itself refuses a folder.
-    const DWORD codes[] = {ERROR_FILE_NOT_FOUND, ERROR_ACCESS_DENIED, ERROR_SHARING_VIOLATION, ERROR_ACCESS_DENIED,
-                           ERROR_IO_DEVICE};
+    // The POSIX backend's kinds of reason, not CreateFile's "access denied"
+    // for a folder or its bare "sharing violation".
+    if (error == SystemError::IsFolder)
+        return "it is not a regular file";
+    if (error == SystemError::InUse)
+        return "the file is in use by another program (" + CSaveFile::SystemErrorText(ERROR_SHARING_VIOLATION) + ")";
+    const DWORD codes[] = {ERROR_FILE_NOT_FOUND, 0, 0, ERROR_ACCESS_DENIED, ERROR_IO_DEVICE}; // in the order of SystemError
     return CSaveFile::SystemErrorText(codes[static_cast<int>(error)]);
 }
 
