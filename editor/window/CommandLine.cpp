@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +16,12 @@ namespace
 constexpr char kDescription[] =
     QT_TRANSLATE_NOOP("CommandLine", "Edits the party and the champions of a Super Famicom Dungeon Master save file (.srm).");
 constexpr char kFile[] = QT_TRANSLATE_NOOP("CommandLine", "The save file to load at start.");
+constexpr char kOneFile[] = QT_TRANSLATE_NOOP(
+    "CommandLine", "More than one save file given (%1); the editor opens one at a time. Start it once for each save.");
+
+// A mistake in the arguments, as opposed to a failure while running: the
+// status shells and scripts expect of a usage error.
+constexpr int kUsageError = 2;
 
 QString Tr(const char* text)
 {
@@ -45,17 +52,18 @@ bool FindConsole(FILE* stream, DWORD which)
 // which a console shared under Wine or a terminal without a window lacks.
 [[noreturn]] void EndWith(const QString& text, bool error)
 {
+    const int status = error ? kUsageError : EXIT_SUCCESS;
     FILE* stream = error ? stderr : stdout;
 #ifdef Q_OS_WIN
     if (!FindConsole(stream, error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE)) {
         MessageBoxW(nullptr, reinterpret_cast<const wchar_t*>(text.utf16()), L"Dungeon Ledger",
                     MB_OK | MB_SETFOREGROUND | (error ? MB_ICONERROR : MB_ICONINFORMATION));
-        std::exit(error ? EXIT_FAILURE : EXIT_SUCCESS);
+        std::exit(status);
     }
 #endif
     std::fputs(qPrintable(text), stream);
     std::fflush(stream);
-    std::exit(error ? EXIT_FAILURE : EXIT_SUCCESS);
+    std::exit(status);
 }
 }
 
@@ -74,5 +82,15 @@ QString StartFileArgument(const QStringList& arguments)
     // options of Qt's that apply.
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
         EndWith(parser.helpText(), false);
-    return parser.positionalArguments().value(0);
+    // Loading only the first of several would pass over the others without
+    // a word: the user may believe the one they meant to edit is open.
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        QStringList quoted;
+        for (const QString& file : files)
+            quoted << u'\'' + file + u'\'';
+        const QString list = QLocale().createSeparatedList(quoted);
+        EndWith(QCoreApplication::applicationName() + QStringLiteral(": ") + Tr(kOneFile).arg(list) + u'\n', true);
+    }
+    return files.value(0);
 }

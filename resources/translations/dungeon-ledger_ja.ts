@@ -252,6 +252,10 @@ Apply my edits writes only the fields you changed into the file as it is now; ev
         <source>The save file to load at start.</source>
         <translation>起動時に読み込むセーブファイル。</translation>
     </message>
+    <message>
+        <source>More than one save file given (%1); the editor opens one at a time. Start it once for each save.</source>
+        <translation>複数のセーブファイルが指定されました（%1）。このエディターが一度に開くセーブは 1 つです。セーブごとに起動してください。</translation>
+    </message>
 </context>
 <context>
     <name>ControlFieldName</name>
