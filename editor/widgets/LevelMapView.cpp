@@ -79,9 +79,13 @@ void CLevelMapView::SetSelectedCell(std::int32_t nCol, std::int32_t nRow)
 }
 
 // A new level or a new place of the party changes the map's name, which a
-// screen reader reads out; a new level also makes new cells.
+// screen reader reads out; a new level also makes new cells. Without a
+// screen reader nothing listens, and each notice would only build the
+// interfaces of the map and its squares for nobody.
 void CLevelMapView::NotifyScreenReaders(QAccessible::Event what)
 {
+    if (!QAccessible::isActive())
+        return;
     if (what == QAccessible::TableModelChanged) {
         QAccessibleTableModelChangeEvent reset(this, QAccessibleTableModelChangeEvent::ModelReset);
         QAccessible::updateAccessibility(&reset);
@@ -151,7 +155,7 @@ void CLevelMapView::MoveCursor(QPoint cell)
         return;
     m_cursor = cell;
     update();
-    if (hasFocus()) {
+    if (hasFocus() && QAccessible::isActive()) {
         QAccessibleEvent focus(this, QAccessible::Focus);
         focus.setChild(cell.y() * static_cast<int>(ColumnCount()) + cell.x());
         QAccessible::updateAccessibility(&focus);

@@ -63,10 +63,18 @@ void CSkillComboBox::Prepare(const QFont& pickerFont, int nSelectionFieldHeight)
         // A screen reader hears the rank the row draws with its threshold.
         setItemData(count() - 1, RankTitle(row) + QStringLiteral(", ") + itemText(count() - 1), Qt::AccessibleTextRole);
     }
-    // The list drops down wider than the picker where its rows need it, and
-    // tall enough for every rank, so none hides behind a scroll bar.
-    view()->setMinimumWidth(ListWidth());
+    // Tall enough for every rank, so none hides behind a scroll bar.
     setMaxVisibleItems(count());
+}
+
+// The list drops down wider than the picker where its rows need it. Measured
+// at the first drop-down, not at start: measuring every row of every picker
+// was a good part of the window's start-up time.
+void CSkillComboBox::showPopup()
+{
+    if (view()->minimumWidth() == 0)
+        view()->setMinimumWidth(ListWidth());
+    QComboBox::showPopup();
 }
 
 // The widest row, with the list's frame and scroll bar around it.

@@ -24,6 +24,8 @@ public:
     void DrawItem(QPainter* painter, const QStyleOptionViewItem& option, int index) const;
     QSize MeasureItem(const QStyleOptionViewItem& option, int index) const;
 
+    void showPopup() override;
+
 private:
     int ListWidth() const;
 };
