@@ -13,11 +13,9 @@ build=${1:-build}
 if [ "${1:-}" = --on-bus ]; then
   # Second half, inside dbus-run-session: the accessibility bus, then the
   # editor, then the reader.
-  source scripts/cleanup-common.sh
+  source scripts/xvfb-common.sh
   build=$2 save=$3
-  /usr/libexec/at-spi-bus-launcher --launch-immediately &
-  on_exit "stop_job $!"
-  sleep 1
+  start_accessibility_bus
   QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb LANG=C.UTF-8 \
     "$build/editor/dungeon-ledger" "$save" &
   on_exit "stop_job $!"

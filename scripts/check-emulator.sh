@@ -14,11 +14,9 @@ build=${1:-build}
 if [ "${1:-}" = --on-bus ]; then
   # Second half, inside dbus-run-session: the accessibility bus, then the
   # driver, which starts the editor and RetroArch itself, once a scenario.
-  source scripts/cleanup-common.sh
+  source scripts/xvfb-common.sh
   build=$2 work=$3
-  /usr/libexec/at-spi-bus-launcher --launch-immediately &
-  on_exit "stop_job $!"
-  sleep 1
+  start_accessibility_bus
   timeout 300 /usr/bin/python3 scripts/check-emulator.py "$build" "$work"
   exit
 fi

@@ -15,10 +15,9 @@ build=${1:-build}
 if [ "${1:-}" = --on-bus ]; then
   # Second half, inside dbus-run-session: the accessibility bus, a window
   # manager, Orca, then the editor and the driver.
-  source scripts/cleanup-common.sh
+  source scripts/xvfb-common.sh
   build=$2 work=$3
-  /usr/libexec/at-spi-bus-launcher --launch-immediately &
-  on_exit "stop_job $!"
+  start_accessibility_bus
   openbox >"$work/openbox.log" 2>&1 &
   on_exit "stop_job $!"
   orca -u "$work/orca" --debug-file="$work/orca.log" >"$work/orca.out" 2>&1 &

@@ -22,3 +22,12 @@ start_xvfb() {
   DISPLAY=":$(cat "$dir/display")"
   export DISPLAY
 }
+
+# Inside dbus-run-session: the accessibility bus that Qt and the readers
+# meet on, stopped when the script exits. It needs a moment to take its name
+# on the session bus before anyone asks for it.
+start_accessibility_bus() {
+  /usr/libexec/at-spi-bus-launcher --launch-immediately &
+  on_exit "stop_job $!"
+  sleep 1
+}
