@@ -426,6 +426,11 @@ void CEditorDlg::OnFocusLeft(QWidget* old)
     QWidget* stale = m_nStaleId ? GetDlgItem(m_nStaleId) : nullptr;
     if (!stale || !old || (old != stale && !stale->isAncestorOf(old)) || m_bExchanging || !IsStaleUnderFocus())
         return;
+    // Text that reached another field meanwhile without the focus (dropped
+    // on it, set by a screen reader) goes into the record first, or the
+    // refresh would put the record's older value over it.
+    if (!ReadFormQuietly())
+        return;
     m_nStaleId = 0;
     UpdateData(false);
     m_pMarks->Refresh(m_nFormTab);

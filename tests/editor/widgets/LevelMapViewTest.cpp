@@ -1,4 +1,5 @@
 #include "editor/widgets/LevelMapAccessible.h"
+#include "editor/widgets/LevelMapCellAccessible.h"
 #include "editor/widgets/LevelMapView.h"
 
 #include <QImage>
@@ -30,6 +31,15 @@ protected:
         view.SetLevel(level);
     }
     Cell Selection() const { return {view.SelectedCell().x(), view.SelectedCell().y()}; }
+    // The square a screen reader finds under a point of the map (its mouse
+    // review, a magnifier), as Qt asks: in screen coordinates.
+    std::vector<Cell> FoundByScreenReader(QPoint at)
+    {
+        const QPoint screen = view.mapToGlobal(view.contentsRect().topLeft() + at);
+        const auto* found = dynamic_cast<CLevelMapCellAccessible*>(
+            QAccessible::queryAccessibleInterface(&view)->childAt(screen.x(), screen.y()));
+        return found ? std::vector<Cell>{{found->Cell().x(), found->Cell().y()}} : std::vector<Cell>{};
+    }
     QImage Client() { return view.grab(view.contentsRect()).toImage(); }
 
     CLevelMapView view;
@@ -64,7 +74,9 @@ TEST_F(LevelMapViewTest, CellsAreCentredSquaresAndEachLeftPressOnOneSelectsItOnc
         const CellRect b = view.CellRectAt(view.GridSize().width() - 1, view.GridSize().height() - 1);
         EXPECT_EQ((std::vector{a.left, a.top, a.right, a.bottom, b.left, b.top, b.right, b.bottom}), corners) << level;
     }
-    // Hit cell, or none for a miss; a press never moves the selection itself.
+    // Hit cell, or none for a miss, for the mouse and for a screen reader; a
+    // press never moves the selection itself.
+    view.move(300, 200);
     const std::tuple<QPoint, std::vector<Cell>, Qt::MouseButton> presses[] = {
         {{8, 11}, {{0, 0}}, Qt::LeftButton},  {{12, 15}, {{0, 0}}, Qt::LeftButton}, // separator
         {{13, 11}, {{1, 0}}, Qt::LeftButton}, {{167, 170}, {{31, 31}}, Qt::LeftButton},
@@ -77,6 +89,9 @@ TEST_F(LevelMapViewTest, CellsAreCentredSquaresAndEachLeftPressOnOneSelectsItOnc
         QTest::mousePress(&view, button, {}, view.contentsRect().topLeft() + at);
         EXPECT_EQ(notified, hit) << at.x() << ", " << at.y();
         EXPECT_EQ(Selection(), before) << at.x() << ", " << at.y();
+        if (button == Qt::LeftButton) {
+            EXPECT_EQ(FoundByScreenReader(at), hit) << at.x() << ", " << at.y();
+        }
     }
 }
 

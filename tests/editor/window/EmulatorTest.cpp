@@ -264,6 +264,10 @@ TEST_F(BusyEmulatorTest, AWriterEvery100msLosesNothing)
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
         }
     });
+    // A writer that never pauses is still followed while it writes. The
+    // edit then arrives without the focus leaving the Load button, as a
+    // drop does: leaving the button must not put the game's HP over it.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Text(IDC_FOOD).toInt() > 5000; }, 4 * CFileWatch::kSettleMs));
     Type(IDC_HP_CUR, QStringLiteral("99"));
     m_prompts.answers = {QStringLiteral("Apply my edits")};
     Click(IDC_SAVE);
