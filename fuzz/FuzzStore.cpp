@@ -2,6 +2,7 @@
 // the file may only grow up to the end of the last field. The same record's
 // fields stored one set at a time: only their bytes may change.
 #include "FuzzSupport.h"
+#include "savedata/GuardedStore.h"
 
 #include <bit>
 
@@ -32,17 +33,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < values.size(); ++i)
         fields[i] = values[i] < 0;
     const ScratchFile copy("store-fields", before);
-    SaveFileSnapshot found;
-    SaveData onDisk;
     const GuardedStoreResult result =
-        StoreSaveDataFields(copy.path, record, fields, {}, StoreCheck::None, found, onDisk);
-    Require(result == (base ? GuardedStoreResult::Stored : GuardedStoreResult::Failed),
+        StoreSaveDataFields(copy.path, record, {.fields = fields, .check = StoreCheck::None});
+    using Outcome = GuardedStoreResult::Outcome;
+    Require(result.outcome == (base ? Outcome::Stored : Outcome::Failed),
             "a set store succeeds exactly when a plain store does");
     const Bytes after = SaveFormat::ReadFile(copy.path);
     Require(after == (base ? SaveFormat::Encode(before, *base, record, fields) : before),
             "a set store puts the low bits of its fields into their bytes and changes no other byte");
-    Require(!base || (onDisk == SaveFormat::Decode(after, *base) && found.contents.bytes == after &&
-                      found.contents.size == after.size()),
+    Require(!base || (result.onDisk == SaveFormat::Decode(after, *base) && result.found.contents.bytes == after &&
+                      result.found.contents.size == after.size()),
             "after a set store, what it reports is what the file holds");
     return 0;
 }

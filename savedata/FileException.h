@@ -6,8 +6,9 @@
 // Why a FIFO, a device or anything else that is not a plain file is refused.
 inline constexpr char kNotRegularFileReason[] = "it is not a regular file";
 
-// Raised by every failing file primitive. Only TransferSaveData catches it,
-// so a failure anywhere stops the transfer at the field where it happened.
+// Raised by every failing file primitive. Only the transfers catch it (the
+// plain ones and the guarded store), so a failure anywhere stops the
+// transfer at the field where it happened.
 class CFileException : public std::runtime_error
 {
 public:

@@ -14,19 +14,6 @@ namespace
 {
 using Kind = SaveDataFailure::Kind;
 
-// A failure the transfer finds for itself, where the system reported none.
-struct TransferFault
-{
-    Kind kind;
-};
-
-// A store whose path named another file once it was written: a writer
-// renamed a new file over the save meanwhile, and the bytes went into the
-// replaced one, which no path names any more.
-struct ReplacedWhileStored
-{
-};
-
 SaveDataMessageHandler& MessageHandler()
 {
     static SaveDataMessageHandler handler = [](const SaveDataFailure& failure) {
@@ -133,8 +120,57 @@ void VerifyFields(CSaveFile& file, const SaveLayout& layout, const SaveData& dat
         std::array<unsigned char, 2> actual{};
         file.Seek(std::int64_t{layout.baseOffset} + offset);
         if (file.Read(actual.data(), count) != count || std::memcmp(actual.data(), expected.data(), count) != 0)
-            throw TransferFault{Kind::ReadBackMismatch};
+            throw SaveDataFault{Kind::ReadBackMismatch};
     });
+}
+
+// Everything that happens while the file is open. Errors propagate.
+void TransferOpenFile(CSaveFile& file, const std::string& path, SaveData& data, TransferDirection direction)
+{
+    const SaveLayout layout = CheckedLayout(file);
+    if (direction == TransferDirection::Store)
+        StoreFields(file, path, layout, data, AllFields());
+    else
+        TransferFields(file, layout, data, direction, AllFields());
+    file.Close();
+}
+
+bool Transfer(const std::string& path, SaveData& data, TransferDirection direction)
+{
+    CSaveFile file;
+    try {
+        file.Open(path, direction == TransferDirection::Store ? CSaveFile::Access::ReadWrite
+                                                              : CSaveFile::Access::ReadOnly);
+        TransferOpenFile(file, path, data, direction);
+        return true;
+    } catch (...) {
+        const SaveDataFailure failure = CaughtFailure(direction, path);
+        CloseQuietly(file);
+        MessageHandler()(failure);
+        return false;
+    }
+}
+
+// Reads into a fresh record so a failed load never leaves a half-filled one
+// behind for a later Save to write out.
+bool LoadInto(const std::string& path, SaveData& data)
+{
+    SaveData loaded;
+    if (!Transfer(path, loaded, TransferDirection::Load))
+        return false;
+    data = loaded;
+    return true;
+}
+}
+
+SaveLayout CheckedLayout(CSaveFile& file)
+{
+    if (HasRzipHeader(file))
+        throw SaveDataFault{Kind::Compressed};
+    const std::optional<SaveLayout> layout = DetectLayout(file);
+    if (!layout)
+        throw SaveDataFault{Kind::InvalidSignature};
+    return *layout;
 }
 
 SaveData ReadAllFields(CSaveFile& file, const SaveLayout& layout)
@@ -144,41 +180,37 @@ SaveData ReadAllFields(CSaveFile& file, const SaveLayout& layout)
     return values;
 }
 
-// A transfer in either direction that ran to its end.
-constexpr GuardedStoreResult kDone = GuardedStoreResult::Stored;
-
-// What a transfer moves, checks and records beyond the fields themselves.
-struct TransferGuard
+void StoreFields(CSaveFile& file, const std::string& path, const SaveLayout& layout, const SaveData& data,
+                 const FieldSet& fields)
 {
-    FieldSet fields = AllFields();
-    const SaveFileSnapshot* expected = nullptr; // a store goes only into this file, as check says
-    StoreCheck check = StoreCheck::Unchanged;
-    SaveFileSnapshot* found = nullptr;  // the file as the transfer left it, or as a refusal found it
-    SaveData* onDisk = nullptr;         // every value the file holds then
-    SaveDataFailure* failure = nullptr; // a peek: opened shared, its failure lands here and not with the user
-};
-
-GuardedStoreResult Mismatch(const SaveFileSnapshot& expected, const SaveFileSnapshot& now, StoreCheck check)
-{
-    if (!now.IsSameFileAs(expected))
-        return GuardedStoreResult::OtherFile;
-    if (check == StoreCheck::SameSave)
-        return kDone;
-    if (now.contents != expected.contents)
-        return GuardedStoreResult::ChangedOnDisk;
-    return kDone;
+    SaveData copy = data; // the store direction only reads it
+    TransferFields(file, layout, copy, TransferDirection::Store, fields);
+    file.Flush(); // a save is only done once it is on the disk
+    VerifyFields(file, layout, data, fields);
+    // A writer that renamed a new file over the save meanwhile got the
+    // bytes into the replaced file, which no path names any more.
+    if (CSaveFile::PathIdentity(path) != file.Identity())
+        throw SaveDataFault{Kind::ReplacedWhileStored};
 }
 
-void Report(const TransferGuard& guard, const SaveDataFailure& failure)
+SaveDataFailure CaughtFailure(TransferDirection direction, const std::string& path)
 {
-    if (guard.failure)
-        *guard.failure = failure;
-    else
-        MessageHandler()(failure);
+    SaveDataFailure failure{.direction = direction, .path = path};
+    try {
+        throw;
+    } catch (const CFileException& error) {
+        failure.kind = KindOf(error.GetFault());
+        failure.reason = error.Reason();
+    } catch (const SaveDataFault& fault) {
+        failure.kind = fault.kind;
+    } catch (const std::bad_alloc&) {
+        failure.kind = Kind::OutOfMemory;
+    } catch (const std::exception& error) {
+        failure.reason = error.what();
+    }
+    return failure;
 }
 
-// Closed before anyone is told: a message box may stand for minutes, and
-// an emulator must be able to save (and Windows to share the file) meanwhile.
 void CloseQuietly(CSaveFile& file) noexcept
 {
     try {
@@ -186,130 +218,6 @@ void CloseQuietly(CSaveFile& file) noexcept
     } catch (...) {
         // The handle is gone either way; the failure that led here is the one to tell.
     }
-}
-
-GuardedStoreResult Refuse(CSaveFile& file, const TransferGuard& guard, const SaveDataFailure& failure)
-{
-    CloseQuietly(file);
-    Report(guard, failure);
-    return GuardedStoreResult::Failed;
-}
-
-// Closes the file and hands back found and onDisk, which the caller sees
-// only once nothing can fail any more.
-GuardedStoreResult CloseAndHandBack(CSaveFile& file, const TransferGuard& guard, SaveFileSnapshot now,
-                            const SaveData& values, GuardedStoreResult result)
-{
-    file.Close();
-    if (guard.found)
-        *guard.found = std::move(now);
-    if (guard.onDisk)
-        *guard.onDisk = values;
-    return result;
-}
-
-// Everything that happens while the file is open. Errors propagate. The
-// check against the expected file and the writes share this one exclusive
-// open, so nothing the check passed can change before the writes.
-GuardedStoreResult TransferOpenFile(CSaveFile& file, const std::string& path, SaveData& data,
-                                    TransferDirection direction, const TransferGuard& guard)
-{
-    std::optional<SaveFileSnapshot> before;
-    if (guard.expected || guard.failure)
-        before = TakeSnapshot(file, path);
-    if (HasRzipHeader(file))
-        return Refuse(file, guard, {.direction = direction, .path = path, .kind = Kind::Compressed});
-    GuardedStoreResult result = kDone;
-    if (guard.expected)
-        result = Mismatch(*guard.expected, *before, guard.check);
-    // A refusal tells what the file holds only when asked to, and only a
-    // file with a save can tell it.
-    if (result != kDone && !guard.onDisk)
-        return CloseAndHandBack(file, guard, std::move(*before), {}, result);
-    const std::optional<SaveLayout> layout = DetectLayout(file);
-    if (!layout)
-        return Refuse(file, guard, {.direction = direction, .path = path, .kind = Kind::InvalidSignature});
-    if (result != kDone)
-        return CloseAndHandBack(file, guard, std::move(*before), ReadAllFields(file, *layout), result);
-
-    TransferFields(file, *layout, data, direction, guard.fields);
-    if (direction == TransferDirection::Store) {
-        file.Flush(); // a save is only done once it is on the disk
-        VerifyFields(file, *layout, data, guard.fields);
-        if (CSaveFile::PathIdentity(path) != file.Identity())
-            throw ReplacedWhileStored{};
-    }
-    SaveFileSnapshot after;
-    if (guard.found)
-        after = TakeSnapshot(file, path);
-    // A peek shares the file with its writer, and values read half-way
-    // through a write would mix two saves.
-    if (guard.failure && after.contents != before->contents)
-        throw TransferFault{Kind::ChangedWhileRead};
-    return CloseAndHandBack(file, guard, std::move(after), guard.onDisk ? ReadAllFields(file, *layout) : SaveData{}, kDone);
-}
-
-GuardedStoreResult Transfer(const std::string& path, SaveData& data, TransferDirection direction,
-                            const TransferGuard& guard);
-
-// After a store that went into a replaced file: what the path names now is
-// the newer save, to be asked about as any change on disk is. Unreadable
-// (still being written), it is a failure to tell.
-GuardedStoreResult DescribeReplacement(const std::string& path, const TransferGuard& guard, SaveDataFailure failure)
-{
-    SaveData values;
-    SaveFileSnapshot now;
-    SaveDataFailure unread;
-    if (guard.found && guard.onDisk &&
-        Transfer(path, values, TransferDirection::Load, {.found = &now, .failure = &unread}) == kDone) {
-        *guard.found = std::move(now);
-        *guard.onDisk = values;
-        return GuardedStoreResult::ChangedOnDisk;
-    }
-    failure.kind = Kind::ReplacedWhileStored;
-    Report(guard, failure);
-    return GuardedStoreResult::Failed;
-}
-
-GuardedStoreResult Transfer(const std::string& path, SaveData& data, TransferDirection direction,
-                            const TransferGuard& guard)
-{
-    CSaveFile file;
-    SaveDataFailure failure{.direction = direction, .path = path};
-    try {
-        using Access = CSaveFile::Access;
-        file.Open(path, direction == TransferDirection::Store ? Access::ReadWrite
-                        : guard.failure                       ? Access::SharedRead
-                                                              : Access::ReadOnly);
-        return TransferOpenFile(file, path, data, direction, guard);
-    } catch (const CFileException& error) {
-        failure.kind = KindOf(error.GetFault());
-        failure.reason = error.Reason();
-    } catch (const ReplacedWhileStored&) {
-        CloseQuietly(file);
-        return DescribeReplacement(path, guard, failure);
-    } catch (const TransferFault& fault) {
-        failure.kind = fault.kind;
-    } catch (const std::bad_alloc&) {
-        failure.kind = Kind::OutOfMemory;
-    } catch (const std::exception& error) {
-        failure.reason = error.what();
-    }
-    CloseQuietly(file);
-    Report(guard, failure);
-    return GuardedStoreResult::Failed;
-}
-
-// Reads into a fresh record so a failed load never leaves a half-filled one
-// behind for a later Save to write out.
-bool LoadInto(const std::string& path, SaveData& data, const TransferGuard& guard)
-{
-    SaveData loaded;
-    if (Transfer(path, loaded, TransferDirection::Load, guard) != kDone)
-        return false;
-    data = loaded;
-    return true;
-}
 }
 
 void SetSaveDataMessageHandler(SaveDataMessageHandler handler)
@@ -337,21 +245,12 @@ std::string CompressedFileMessage(const std::string& path)
 
 bool TransferSaveData(const std::string& path, SaveData& data, TransferDirection direction)
 {
-    return Transfer(path, data, direction, {}) == kDone;
+    return Transfer(path, data, direction);
 }
 
 bool LoadSaveData(const std::string& path, SaveData& data)
 {
-    return LoadInto(path, data, {});
-}
-
-bool LoadSaveData(const std::string& path, SaveData& data, SaveFileSnapshot& loaded)
-{
-    SaveFileSnapshot found;
-    if (!LoadInto(path, data, {.found = &found}))
-        return false;
-    loaded = std::move(found);
-    return true;
+    return LoadInto(path, data);
 }
 
 bool StoreSaveData(const std::string& path, const SaveData& data)
@@ -385,31 +284,6 @@ void SetFieldValue(SaveData& data, std::size_t index, std::int32_t value)
         if (i == index)
             field = value;
     });
-}
-
-GuardedStoreResult StoreSaveDataFields(const std::string& path, const SaveData& data, const FieldSet& fields,
-                                       const SaveFileSnapshot& expected, StoreCheck check, SaveFileSnapshot& found,
-                                       SaveData& onDisk)
-{
-    SaveData copy = data;
-    return Transfer(path, copy, TransferDirection::Store,
-                    {.fields = fields,
-                     .expected = check == StoreCheck::None ? nullptr : &expected,
-                     .check = check,
-                     .found = &found,
-                     .onDisk = &onDisk});
-}
-
-bool PeekSaveData(const std::string& path, SaveData& data, SaveFileSnapshot& seen, SaveDataFailure& failure)
-{
-    SaveFileSnapshot found;
-    SaveDataFailure reported;
-    if (!LoadInto(path, data, {.found = &found, .failure = &reported})) {
-        failure = reported;
-        return false;
-    }
-    seen = std::move(found);
-    return true;
 }
 
 void TransferByte(CSaveFile& file, const SaveLayout& layout, int offset, std::int32_t& value,

@@ -7,11 +7,11 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <iostream>
 
 namespace
 {
 using FailureKind = SaveDataFailure::Kind;
+using Outcome = GuardedStoreResult::Outcome;
 
 // Translated where they are shown, once the user's language is installed.
 constexpr char kChangedOnDiskQuestion[] = QT_TRANSLATE_NOOP(
@@ -126,13 +126,11 @@ QDateTime ModifiedTimeOf(const SaveFileSnapshot& snapshot)
 CSaveSession::CSaveSession(CUserPrompts& prompts, QWidget* promptOwner)
     : m_prompts(prompts), m_pPromptOwner(promptOwner)
 {
-    SetSaveDataMessageHandler(
-        [this](const SaveDataFailure& failure) { m_prompts.ShowWarning(m_pPromptOwner, FailureMessage(failure)); });
 }
 
-CSaveSession::~CSaveSession()
+void CSaveSession::ShowFailure(const SaveDataFailure& failure)
 {
-    SetSaveDataMessageHandler([](const SaveDataFailure& failure) { std::cerr << FailureText(failure) << '\n'; });
+    m_prompts.ShowWarning(m_pPromptOwner, FailureMessage(failure));
 }
 
 QString CSaveSession::LoadedPath() const
@@ -146,17 +144,18 @@ bool CSaveSession::Load(const QString& path, SaveData& data)
         m_prompts.ShowWarning(m_pPromptOwner, Tr(kChooseFirst));
         return false;
     }
-    SaveFileSnapshot loaded;
-    SaveData values;
-    if (!LoadSaveData(PathText(path), values, loaded))
+    SnapshotLoad file = LoadWithSnapshot(PathText(path));
+    if (!file.loaded) {
+        ShowFailure(file.failure);
         return false;
+    }
     // What was written stays on record for the same save, however spelt.
-    if (!IsSameSave(loaded))
+    if (!IsSameSave(file.snapshot))
         m_ledger.Clear();
-    ExpectFile(std::move(loaded), values);
+    ExpectFile(std::move(file.snapshot), file.values);
     m_toldTakenBack.reset();
-    data = values;
-    RestoreTakenBack(values, FieldSet(), data);
+    data = file.values;
+    RestoreTakenBack(file.values, FieldSet(), data);
     return true;
 }
 
@@ -228,30 +227,29 @@ CSaveSession::StoreOutcome CSaveSession::Store(const QString& path, SaveData& da
         m_prompts.ShowWarning(m_pPromptOwner, Tr(kLoadFirst));
         return StoreOutcome::NotStored;
     }
-    FieldSet fields = DifferingFields(m_baseline, data);
-    SaveFileSnapshot found;
-    SaveData onDisk;
-    GuardedStoreResult result =
-        StoreSaveDataFields(PathText(path), data, fields, *m_loadedFile, StoreCheck::Unchanged, found, onDisk);
-    if (result == GuardedStoreResult::OtherFile) {
+    GuardedStoreOptions options{
+        .fields = DifferingFields(m_baseline, data), .check = StoreCheck::Unchanged, .expected = *m_loadedFile};
+    GuardedStoreResult result = StoreSaveDataFields(PathText(path), data, options);
+    if (result.outcome == Outcome::OtherFile) {
         // Every value on screen, as the question says.
         if (ConfirmOtherFile(LoadedPath(), path) != Answer::Write)
             return StoreOutcome::NotStored;
-        fields.set();
-        result = StoreSaveDataFields(PathText(path), data, fields, *m_loadedFile, StoreCheck::None, found, onDisk);
+        options.fields.set();
+        options.check = StoreCheck::None;
+        result = StoreSaveDataFields(PathText(path), data, options);
     }
     // Asked again if the file was replaced under the Apply itself.
-    const FieldSet edited = fields;
-    while (result == GuardedStoreResult::ChangedOnDisk) {
+    const FieldSet edited = options.fields;
+    while (result.outcome == Outcome::ChangedOnDisk) {
         const FieldSet takenBack =
-            m_ledger.TakenBack(onDisk) & ~DifferingFields(m_ledger.WithWritten(data, m_ledger.Fields()), data);
-        switch (ConfirmOverwrite(path, edited, takenBack, data, onDisk)) {
+            m_ledger.TakenBack(result.onDisk) & ~DifferingFields(m_ledger.WithWritten(data, m_ledger.Fields()), data);
+        switch (ConfirmOverwrite(path, edited, takenBack, data, result.onDisk)) {
         case Answer::Write:
             // Merged into whatever the file holds when it is open again, even
             // if the game saved once more while the question was open.
-            fields = edited | takenBack;
-            result = StoreSaveDataFields(PathText(path), data, fields, *m_loadedFile, StoreCheck::SameSave, found,
-                                         onDisk);
+            options.fields = edited | takenBack;
+            options.check = StoreCheck::SameSave;
+            result = StoreSaveDataFields(PathText(path), data, options);
             break;
         case Answer::Reload:
             return Load(path, data) ? StoreOutcome::Reloaded : StoreOutcome::NotStored;
@@ -259,9 +257,11 @@ CSaveSession::StoreOutcome CSaveSession::Store(const QString& path, SaveData& da
             return StoreOutcome::NotStored;
         }
     }
-    if (result != GuardedStoreResult::Stored)
+    if (result.outcome == Outcome::Failed)
+        ShowFailure(result.failure);
+    if (result.outcome != Outcome::Stored)
         return StoreOutcome::NotStored;
-    return TakeWritten(fields, std::move(found), data, onDisk);
+    return TakeWritten(options.fields, std::move(result.found), data, result.onDisk);
 }
 
 // The file now holds the user's fields and the game's values everywhere
@@ -283,16 +283,14 @@ CSaveSession::FileChange CSaveSession::CheckFile(SaveData& data)
 {
     if (!m_loadedFile)
         return FileChange::None;
-    SaveData now;
-    SaveFileSnapshot seen;
-    SaveDataFailure failure;
     // Half written, or between a delete and a rename: the write that
     // completes it raises another event.
-    if (!PeekSaveData(PathText(LoadedPath()), now, seen, failure))
+    SnapshotLoad seen = PeekSaveData(PathText(LoadedPath()));
+    if (!seen.loaded)
         return FileChange::None;
-    if (seen.contents == m_lastSeen)
+    if (seen.snapshot.contents == m_lastSeen)
         return RewrittenInRhythm() ? FileChange::Rewriting : FileChange::None;
-    return TakeNewerFile(std::move(seen), now, data);
+    return TakeNewerFile(std::move(seen.snapshot), seen.values, data);
 }
 
 // The same bytes again. Only a newer time makes it a write of its own; the

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "editor/form/FileWatch.h"
-#include "savedata/SaveData.h"
+#include "savedata/GuardedStore.h"
 #include "savedata/WriteLedger.h"
 
 class CUserPrompts;
@@ -45,7 +45,6 @@ public:
     };
 
     CSaveSession(CUserPrompts& prompts, QWidget* promptOwner);
-    ~CSaveSession();
     CSaveSession(const CSaveSession&) = delete;
     CSaveSession& operator=(const CSaveSession&) = delete;
 
@@ -89,6 +88,7 @@ private:
     Answer ConfirmOverwrite(const QString& path, const FieldSet& edited, const FieldSet& takenBack,
                             const SaveData& data, const SaveData& onDisk);
     Answer ConfirmOtherFile(const QString& loadedPath, const QString& path);
+    void ShowFailure(const SaveDataFailure& failure);
     StoreOutcome TakeWritten(const FieldSet& fields, SaveFileSnapshot found, SaveData& data, const SaveData& onDisk);
     void ExpectFile(SaveFileSnapshot snapshot, const SaveData& values);
     void Look(SaveFileSnapshot seen);

@@ -1,10 +1,11 @@
 #include "SaveFileTest.h"
 #include "TestPlatform.h"
+#include "savedata/GuardedStore.h"
 
 namespace
 {
 using SaveFormat::Chosen;
-using R = GuardedStoreResult;
+using R = GuardedStoreResult::Outcome;
 constexpr char kInvalid[] = "Invalid 'DM SFX SAVE DATA'";
 
 // Fields scattered over the party and all four champions.
@@ -15,20 +16,22 @@ class FieldStoreTest : public SaveFileTest
 protected:
     R Store(const std::string& path, const Chosen& fields, StoreCheck check)
     {
-        return StoreSaveDataFields(path, m_record, fields, m_loaded, check, m_found, m_onDisk);
+        m_stored =
+            StoreSaveDataFields(path, m_record, {.fields = fields, .check = check, .expected = m_loaded.snapshot});
+        return m_stored.outcome;
     }
 
     // found and onDisk tell what the file at path holds now.
     void DescribeFile(const std::string& path, int base)
     {
-        EXPECT_EQ(m_found.contents.bytes, SaveFormat::ReadFile(path));
-        EXPECT_EQ(m_onDisk, SaveFormat::Decode(SaveFormat::ReadFile(path), base));
+        EXPECT_EQ(m_stored.found.contents.bytes, SaveFormat::ReadFile(path));
+        EXPECT_EQ(m_stored.onDisk, SaveFormat::Decode(SaveFormat::ReadFile(path), base));
     }
 
     const Bytes m_image = Image(32768, {{0x7FF0, kSignature}});
     const Chosen m_some = kScattered;
-    SaveFileSnapshot m_loaded, m_found;
-    SaveData m_onDisk = SaveFormat::Distinct(9);
+    SnapshotLoad m_loaded;
+    GuardedStoreResult m_stored;
 };
 
 TEST_F(FieldStoreTest, OnlyTheChosenFieldsAreWrittenAndReadBack)
@@ -49,12 +52,11 @@ TEST_F(FieldStoreTest, OnlyTheChosenFieldsAreWrittenAndReadBack)
 
     // Read-backs: 1 the compression check, 2 the detection, then the fields.
     const std::string path = Write("a.srm", m_image);
-    const SaveData onDisk = m_onDisk;
     CSaveFile::CorruptNthRead(3, 1);
     EXPECT_EQ(Store(path, Chosen().set(100), StoreCheck::None), R::Failed);
     const std::string reason = "the file did not read back what was written";
-    EXPECT_EQ(m_messages, std::vector{Cannot(TransferDirection::Store, path, reason)});
-    EXPECT_EQ(m_onDisk, onDisk);
+    EXPECT_EQ(FailureText(m_stored.failure), Cannot(TransferDirection::Store, path, reason));
+    EXPECT_TRUE(m_messages.empty()) << "handed back, not told";
 }
 
 // What each check makes of the file it meets, which holds its save at the
@@ -81,8 +83,7 @@ TEST_F(FieldStoreTest, EachCheckRefusesOrMergesIntoTheFileItMeets)
     for (const CheckCase& test : kCheckCases) {
         SCOPED_TRACE(std::to_string(&test - kCheckCases));
         const std::string loaded = Write("a.srm", m_image);
-        SaveData data;
-        ASSERT_TRUE(LoadSaveData(loaded, data, m_loaded));
+        ASSERT_TRUE((m_loaded = LoadWithSnapshot(loaded)).loaded);
         const Bytes now = test.meets == Meets::Loaded     ? m_image
                           : test.meets == Meets::Unsigned ? Image(32768, {}, 4)
                                                           : Image(8192, {{0x70, kSignature}}, 4);
@@ -92,21 +93,17 @@ TEST_F(FieldStoreTest, EachCheckRefusesOrMergesIntoTheFileItMeets)
         if (test.meets == Meets::RenamedOver)
             std::filesystem::rename(SaveFormat::Native(Write("new.srm", now)), SaveFormat::Native(path));
         const int base = test.meets == Meets::Loaded ? 0 : 128;
-        const SaveData onDisk = m_onDisk;
 
         EXPECT_EQ(Store(path, m_some, test.check), test.result);
         EXPECT_EQ(SaveFormat::ReadFile(path),
                   test.result == R::Stored ? SaveFormat::Encode(now, base, m_record, m_some) : now);
         EXPECT_TRUE(path == loaded || SaveFormat::ReadFile(loaded) == m_image) << "only the file named is written";
-        if (test.result == R::Failed) {
-            EXPECT_EQ(m_messages, std::vector<std::string>{kInvalid});
-            EXPECT_EQ(m_onDisk, onDisk);
-        } else {
-            EXPECT_TRUE(m_messages.empty());
+        if (test.result == R::Failed)
+            EXPECT_EQ(FailureText(m_stored.failure), kInvalid);
+        else
             DescribeFile(path, base);
-        }
-        m_messages.clear();
     }
+    EXPECT_TRUE(m_messages.empty());
 }
 
 // An emulator that renames its new save over the file while a store writes
@@ -119,8 +116,7 @@ TEST_F(FieldStoreTest, AStoreWhoseFileWasRenamedOverIsNoStore)
     for (const StoreCheck check : {kUnchanged, kSameSave, kNone}) {
         SCOPED_TRACE(static_cast<int>(check));
         const std::string path = Write("a.srm", m_image);
-        SaveData data;
-        ASSERT_TRUE(LoadSaveData(path, data, m_loaded));
+        ASSERT_TRUE((m_loaded = LoadWithSnapshot(path)).loaded);
         bool renamed = false; // Windows refuses the rename while the store holds the file
         CSaveFile::AfterNthFlush(1, [&] {
             std::error_code refused;
@@ -149,8 +145,7 @@ TEST_F(FieldStoreTest, TheSameSaveByAnotherSpellingIsNoOtherFile)
     std::filesystem::create_directory_symlink(m_root / u8"セーブ", link, refused);
     if (refused)
         GTEST_SKIP() << "no links here: " << refused.message();
-    SaveData data;
-    ASSERT_TRUE(LoadSaveData(SaveFormat::Utf8(link / "a.srm"), data, m_loaded));
+    ASSERT_TRUE((m_loaded = LoadWithSnapshot(SaveFormat::Utf8(link / "a.srm"))).loaded);
     const Bytes newer = Image(8192, {{0x70, kSignature}}, 6);
     std::filesystem::rename(SaveFormat::Native(Write("new.srm", newer)), SaveFormat::Native(loaded));
     EXPECT_EQ(Store(loaded, m_some, kUnchanged), R::ChangedOnDisk);
@@ -158,7 +153,7 @@ TEST_F(FieldStoreTest, TheSameSaveByAnotherSpellingIsNoOtherFile)
     EXPECT_EQ(SaveFormat::ReadFile(loaded), SaveFormat::Encode(newer, 128, m_record, m_some));
 }
 
-TEST_F(FieldStoreTest, PeekReportsNothingAndLeavesTheRecordOnFailure)
+TEST_F(FieldStoreTest, PeekHandsBackItsFailureAndKeepsNoOneOut)
 {
     const std::string good = Write("good.srm", m_image), missing = PathOf("missing.srm");
     const std::string packed = Write("packed.srm", Image(32768, {{0, SaveFormat::kRzipHeader}, {0x7FF0, kSignature}}));
@@ -173,18 +168,14 @@ TEST_F(FieldStoreTest, PeekReportsNothingAndLeavesTheRecordOnFailure)
     for (const auto& [path, message] : kFailures) {
         if (path == good)
             CSaveFile::CorruptNthRead(1, 0);
-        SaveData data = m_record;
-        SaveDataFailure failure;
-        EXPECT_FALSE(PeekSaveData(path, data, m_found, failure));
-        EXPECT_EQ(FailureText(failure), message);
-        EXPECT_EQ(data, m_record);
-        EXPECT_TRUE(m_found.path.empty());
+        const SnapshotLoad seen = PeekSaveData(path);
+        EXPECT_FALSE(seen.loaded);
+        EXPECT_EQ(FailureText(seen.failure), message);
     }
-    SaveData data;
-    SaveDataFailure failure;
-    ASSERT_TRUE(PeekSaveData(good, data, m_found, failure)) << FailureText(failure);
-    EXPECT_EQ(data, SaveFormat::Decode(m_image, 0));
-    EXPECT_EQ(m_found.contents.bytes, m_image);
+    const SnapshotLoad seen = PeekSaveData(good);
+    ASSERT_TRUE(seen.loaded) << FailureText(seen.failure);
+    EXPECT_EQ(seen.values, SaveFormat::Decode(m_image, 0));
+    EXPECT_EQ(seen.snapshot.contents.bytes, m_image);
     CSaveFile peeker; // nor keeps anyone out
     peeker.Open(good, CSaveFile::Access::SharedRead);
     EXPECT_TRUE(AnotherCanOpen(good));

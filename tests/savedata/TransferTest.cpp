@@ -1,5 +1,5 @@
 #include "SaveFileTest.h"
-
+#include "savedata/GuardedStore.h"
 
 namespace
 {
@@ -95,24 +95,27 @@ TEST_F(SaveFileTest, GuardedStoreWritesOnlyIntoTheUnchangedLoadedFile)
 {
     const auto StoreUnchanged = [](const std::string& path, const SaveData& data, const SaveFileSnapshot& expected,
                                    SaveFileSnapshot& found) {
-        SaveData onDisk;
-        return StoreSaveDataFields(path, data, FieldSet().set(), expected, StoreCheck::Unchanged, found, onDisk);
+        GuardedStoreResult result = StoreSaveDataFields(
+            path, data, {.fields = FieldSet().set(), .check = StoreCheck::Unchanged, .expected = expected});
+        found = std::move(result.found);
+        return result.outcome;
     };
+    using R = GuardedStoreResult::Outcome;
     Bytes image = Image(kMaxKeptFileBytes + 70000, {{0x7FF0, kSignature}});
     const std::string path = Write("large.srm", image), link = PathOf("link.srm");
     const SaveData first = SaveFormat::Distinct(1), second = SaveFormat::Distinct(2);
-    SaveData data;
-    SaveFileSnapshot loaded, stored, restored, found, linked;
-    ASSERT_TRUE(LoadSaveData(path, data, loaded));
-    ASSERT_EQ(StoreUnchanged(path, first, loaded, stored), GuardedStoreResult::Stored);
+    SaveFileSnapshot stored, restored, found, linked;
+    const SnapshotLoad loaded = LoadWithSnapshot(path);
+    ASSERT_TRUE(loaded.loaded);
+    ASSERT_EQ(StoreUnchanged(path, first, loaded.snapshot, stored), R::Stored);
     image = SaveFormat::Encode(image, 0, first);
-    EXPECT_EQ(StoreUnchanged(Write("copy.srm", image), second, stored, found), GuardedStoreResult::OtherFile);
+    EXPECT_EQ(StoreUnchanged(Write("copy.srm", image), second, stored, found), R::OtherFile);
     // The same file spelt otherwise, or behind a link, is no other file.
-    ASSERT_EQ(StoreUnchanged(PathOf("./large.srm"), first, stored, restored), GuardedStoreResult::Stored);
+    ASSERT_EQ(StoreUnchanged(PathOf("./large.srm"), first, stored, restored), R::Stored);
     std::error_code noLinks; // as under Wine
     std::filesystem::create_symlink(SaveFormat::Native(path), SaveFormat::Native(link), noLinks);
     if (!noLinks) {
-        ASSERT_EQ(StoreUnchanged(link, first, restored, linked), GuardedStoreResult::Stored);
+        ASSERT_EQ(StoreUnchanged(link, first, restored, linked), R::Stored);
     }
     EXPECT_EQ(SaveFormat::ReadFile(path), image);
 
@@ -122,16 +125,16 @@ TEST_F(SaveFileTest, GuardedStoreWritesOnlyIntoTheUnchangedLoadedFile)
     std::filesystem::rename(SaveFormat::Native(Write("new.srm", image)), SaveFormat::Native(path));
     std::filesystem::create_directory(SaveFormat::Native(PathOf("sub")));
     for (const std::string& spelt : {path, PathOf("sub/../large.srm"), PathOf("") + "/large.srm"})
-        EXPECT_EQ(StoreUnchanged(spelt, second, restored, found), GuardedStoreResult::ChangedOnDisk);
+        EXPECT_EQ(StoreUnchanged(spelt, second, restored, found), R::ChangedOnDisk);
     EXPECT_EQ(SaveFormat::ReadFile(path), image);
     // Once the user agrees, what the refusal found lets the store go ahead.
-    EXPECT_EQ(StoreUnchanged(path, second, found, stored), GuardedStoreResult::Stored);
+    EXPECT_EQ(StoreUnchanged(path, second, found, stored), R::Stored);
     EXPECT_EQ(SaveFormat::ReadFile(path), SaveFormat::Encode(image, 0, second));
     // Links are not resolved: a file renamed over the link itself is still
     // the save loaded through it.
     if (!noLinks) {
         std::filesystem::rename(SaveFormat::Native(Write("new.srm", image)), SaveFormat::Native(link));
-        EXPECT_EQ(StoreUnchanged(link, second, linked, found), GuardedStoreResult::ChangedOnDisk);
+        EXPECT_EQ(StoreUnchanged(link, second, linked, found), R::ChangedOnDisk);
     }
     EXPECT_TRUE(m_messages.empty());
 }

@@ -254,5 +254,9 @@ TEST_F(SaveSessionTest, AnotherFileIsAskedAboutAndGetsEveryField)
     EXPECT_EQ(m_prompts.questions, QStringList(2, kOtherFile.arg(m_path, second)));
     EXPECT_EQ(Read(m_path), m_demo);
     EXPECT_TRUE(m_prompts.warnings.isEmpty());
+    CSaveFile::FailNth(CSaveFile::Operation::Flush, 1); // a Save that fails is told
+    m_data.champions[0].hpCurrent = 8;
+    EXPECT_EQ(m_session.Store(second, m_data), Outcome::NotStored);
+    EXPECT_TRUE(m_prompts.warnings.size() == 1 && m_prompts.warnings[0].startsWith("Cannot save '" + second + "': "));
 }
 }
