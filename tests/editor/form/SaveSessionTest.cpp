@@ -182,8 +182,12 @@ TEST_F(SaveSessionTest, TheGamesValuesCanBeTakenInstead)
     GameSaves({{kFood1, 1818}}); // the game goes on: told already, the user's value stays
     EXPECT_EQ(m_session.CheckFile(m_data), CSaveSession::FileChange::NewerSave);
     EXPECT_EQ(m_data.champions[0].food, 3000);
+    m_data.champions[0].food = 1818; // the user types the game's value: told once, never put back over it
+    GameSaves({{kFood1, 1820}});
+    EXPECT_EQ(m_session.CheckFile(m_data), CSaveSession::FileChange::Reloaded);
+    EXPECT_EQ(m_data.champions[0].food, 1820);
     m_session.UseFileValues(m_data);
-    EXPECT_EQ(m_data.champions[0].food, 1818);
+    EXPECT_EQ(m_data.champions[0].food, 1820);
     EXPECT_TRUE(m_session.TakenBackLines().isEmpty());
     GameSaves({{kFood1, 1819}});
     EXPECT_EQ(m_session.CheckFile(m_data), CSaveSession::FileChange::Reloaded);
