@@ -252,7 +252,7 @@ CSaveSession::StoreOutcome CSaveSession::Store(const QString& path, SaveData& da
             result = StoreSaveDataFields(PathText(path), data, options);
             break;
         case Answer::Reload:
-            return Load(path, data) ? StoreOutcome::Reloaded : StoreOutcome::NotStored;
+            return Load(path, data) ? StoreOutcome::NewerFileTaken : StoreOutcome::NotStored;
         case Answer::Stop:
             return StoreOutcome::NotStored;
         }
@@ -338,7 +338,7 @@ CSaveSession::FileChange CSaveSession::TakeNewerFile(SaveFileSnapshot seen, cons
     }
     if (restored.any())
         return FileChange::TakenBack;
-    return DifferingFields(m_baseline, data).none() ? FileChange::Reloaded : FileChange::NewerSave;
+    return DifferingFields(m_baseline, data).none() ? FileChange::FollowedGame : FileChange::NewerSave;
 }
 
 bool CSaveSession::IsSameSave(const SaveFileSnapshot& snapshot) const

@@ -29,19 +29,19 @@ class CSaveSession
 public:
     enum class StoreOutcome
     {
-        Stored,    // written; data holds the file's values now
-        Reloaded,  // the user chose the newer file: data now holds it, nothing written
-        NotStored, // cancelled or failed (the user has been told); data as it was
+        Stored,         // written; data holds the file's values now
+        NewerFileTaken, // the user chose the newer file: data now holds it, nothing written
+        NotStored,      // cancelled or failed (the user has been told); data as it was
     };
 
     // What a look at the file found after it changed.
     enum class FileChange
     {
-        None,      // nothing to tell: the same bytes, the echo of a Save, or unreadable for now
-        Reloaded,  // the game saved and nothing was edited: data holds the newer save
-        NewerSave, // the game saved while edits are pending: data holds the newer save but for the edits
-        TakenBack, // the file no longer holds values the user saved: data holds the user's again, as edits
-        Rewriting, // the same bytes written in a steady rhythm: a running game that will write over a Save
+        None,         // nothing to tell: the same bytes, the echo of a Save, or unreadable for now
+        FollowedGame, // the game saved and nothing was edited: data holds the newer save
+        NewerSave,    // the game saved while edits are pending: data holds the newer save but for the edits
+        TakenBack,    // the file no longer holds values the user saved: data holds the user's again, as edits
+        Rewriting,    // the same bytes written in a steady rhythm: a running game that will write over a Save
     };
 
     CSaveSession(CUserPrompts& prompts, QWidget* promptOwner);

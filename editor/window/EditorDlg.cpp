@@ -359,7 +359,7 @@ void CEditorDlg::OnSave()
     case CSaveSession::StoreOutcome::Stored:
         m_pNotices->ShowSaved(m_strPath, m_session.WrittenFieldCount());
         break;
-    case CSaveSession::StoreOutcome::Reloaded:
+    case CSaveSession::StoreOutcome::NewerFileTaken:
         m_pNotices->ShowReloaded(m_strPath, 0);
         break;
     case CSaveSession::StoreOutcome::NotStored:

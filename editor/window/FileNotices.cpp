@@ -102,7 +102,7 @@ void CFileNotices::ShowChange(CSaveSession::FileChange change, const QString& pa
     case Change::TakenBack: // told through SetTakenBack, which stays; an older Saved would mislead
         Show(QString());
         return;
-    case Change::Reloaded:
+    case Change::FollowedGame:
         Show(Tr(kGameSavedReloaded).arg(name, Now()));
         return;
     case Change::NewerSave:

@@ -84,7 +84,7 @@ TEST_F(SaveSessionTest, ApplyWritesOnlyTheEditsIntoTheNewerSave)
     m_data.champions[0].hpCurrent = 50;
     const Bytes newest = GameSaves({{kFood1, 77}});
     m_prompts.answers = {QStringLiteral("Reload")};
-    EXPECT_EQ(m_session.Store(m_path, m_data), Outcome::Reloaded); // the edit is dropped, nothing written
+    EXPECT_EQ(m_session.Store(m_path, m_data), Outcome::NewerFileTaken); // the edit is dropped, nothing written
     EXPECT_EQ(Read(m_path), newest);
     EXPECT_EQ(m_data, SaveFormat::Decode(newest, 0));
     EXPECT_EQ(m_prompts.questions.size(), 3);
@@ -184,13 +184,13 @@ TEST_F(SaveSessionTest, TheGamesValuesCanBeTakenInstead)
     EXPECT_EQ(m_data.champions[0].food, 3000);
     m_data.champions[0].food = 1818; // the user types the game's value: told once, never put back over it
     GameSaves({{kFood1, 1820}});
-    EXPECT_EQ(m_session.CheckFile(m_data), CSaveSession::FileChange::Reloaded);
+    EXPECT_EQ(m_session.CheckFile(m_data), CSaveSession::FileChange::FollowedGame);
     EXPECT_EQ(m_data.champions[0].food, 1820);
     m_session.UseFileValues(m_data);
     EXPECT_EQ(m_data.champions[0].food, 1820);
     EXPECT_TRUE(m_session.TakenBackLines().isEmpty());
     GameSaves({{kFood1, 1819}});
-    EXPECT_EQ(m_session.CheckFile(m_data), CSaveSession::FileChange::Reloaded);
+    EXPECT_EQ(m_session.CheckFile(m_data), CSaveSession::FileChange::FollowedGame);
     EXPECT_EQ(m_data.champions[0].food, 1819);
     ASSERT_EQ(m_session.Store(m_path, m_data), Outcome::Stored);
     EXPECT_EQ(m_session.WrittenFieldCount(), 0u);
