@@ -3,6 +3,7 @@
 #include "editor/window/EditorDlg.h"
 #include "editor/widgets/LevelMapView.h"
 #include "resources/ControlIds.h"
+#include "resources/DialogLayout.h"
 #include "support/RecordingPrompts.h"
 #include "tests/support/SaveFormat.h"
 
@@ -20,13 +21,19 @@
 #include <memory>
 #include <vector>
 
-// The controls of a champion's 24 values, in the order of the record's
-// members, which is the order of the fields in the file.
-inline constexpr std::array<int, 24> kChampionControls = {
-    IDC_HP_CUR,        IDC_HP_MAX,        IDC_STAMINA_CUR,  IDC_STAMINA_MAX,  IDC_MANA_CUR,     IDC_MANA_MAX,
-    IDC_FOOD,          IDC_WATER,         IDC_STRENGTH_CUR, IDC_STRENGTH_MAX, IDC_DEXTERITY_CUR, IDC_DEXTERITY_MAX,
-    IDC_WISDOM_CUR,    IDC_WISDOM_MAX,    IDC_VITALITY_CUR, IDC_VITALITY_MAX, IDC_ANTIMAGIC_CUR, IDC_ANTIMAGIC_MAX,
-    IDC_ANTIFIRE_CUR,  IDC_ANTIFIRE_MAX,  IDC_FIGHTER,      IDC_NINJA,        IDC_PRIEST,       IDC_WIZARD};
+// The controls of a champion's record fields, in the record's order (the
+// party's five, then one champion's 24), as the window lays them out after
+// the path: the party's column, then the champion's page column by column.
+inline std::vector<int> LaidOutFieldControls()
+{
+    std::vector<int> ids;
+    for (const DialogControl& control : DialogLayout::Controls)
+        if (control.nId != IDC_PATH && (control.kind == ControlKind::Edit || control.kind == ControlKind::SkillPicker ||
+                                        control.kind == ControlKind::DropDown || control.kind == ControlKind::DropDownList))
+            ids.push_back(control.nId);
+    return ids;
+}
+inline const std::vector<int> kFieldControls = LaidOutFieldControls();
 
 using Bytes = SaveFormat::Bytes;
 inline Bytes ReadAll(const QString& path) { return SaveFormat::ReadFile(path.toStdString()); }

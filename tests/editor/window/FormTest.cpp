@@ -1,6 +1,7 @@
 // The editor window as a user drives it: every field through its own
 // control into its own bytes, the checks on input, the tabs, the map and
 // the commands.
+#include "editor/form/FieldTexts.h"
 #include "editor/window/ControlNames.h"
 #include "editor/window/EditMarks.h"
 #include "support/EditorFixture.h"
@@ -12,7 +13,7 @@
 
 namespace
 {
-const QString kManaRefused = QStringLiteral("Mana (current), Player 1: enter a whole number from 0 to 65535.");
+const QString kManaRefused = QStringLiteral("Mana current, Player 1: enter a whole number from 0 to 65535.");
 
 using FormTest = EditorFixture;
 
@@ -65,14 +66,14 @@ TEST_F(FormTest, EveryFieldGoesThroughItsControlIntoItsBytesAndBack)
         ASSERT_EQ(Tabs()->currentIndex(), champion);
     };
 
+    const auto index = [](int champion, std::size_t field) { return field + (field < 5 ? 0 : 24 * champion); };
     for (int champion : {0, 1, 2, 3}) {
         showChampion(champion);
-        for (std::size_t m = 0; m < kChampionControls.size(); ++m)
-            Type(kChampionControls[m], valueText(5 + 24 * static_cast<std::size_t>(champion) + m));
+        for (std::size_t m = 5; m < kFieldControls.size(); ++m)
+            Type(kFieldControls[m], valueText(index(champion, m)));
     }
-    const int party[] = {IDC_PLAYERS, IDC_X, IDC_Y}; // then direction and level
-    for (std::size_t p = 0; p < 3; ++p)
-        Type(party[p], valueText(p));
+    for (std::size_t p = 0; p < 3; ++p) // then direction and level
+        Type(kFieldControls[p], valueText(p));
     Combo(IDC_DIRECTION)->setCurrentIndex(values[3]);
     Combo(IDC_LEVEL)->setCurrentIndex(values[4]);
     showChampion(1);
@@ -84,14 +85,19 @@ TEST_F(FormTest, EveryFieldGoesThroughItsControlIntoItsBytesAndBack)
 
     Load(Copy(QStringLiteral("original.srm"), before)); // other values everywhere, then the saved ones
     LoadDemo();
+    // Each field shown with its own value, and named alike in messages,
+    // questions and notices and for screen readers.
     for (int champion : {0, 1, 2, 3}) {
         showChampion(champion);
-        for (std::size_t m = 0; m < kChampionControls.size(); ++m)
-            EXPECT_EQ(Text(kChampionControls[m]), valueText(5 + 24 * static_cast<std::size_t>(champion) + m))
-                << "champion " << champion << ", control " << kChampionControls[m];
+        for (std::size_t m = 0; m < kFieldControls.size(); ++m) {
+            const int id = kFieldControls[m];
+            if (m < 3 || m >= 5) {
+                EXPECT_EQ(Text(id), valueText(index(champion, m))) << "champion " << champion << ", control " << id;
+            }
+            EXPECT_EQ(Control(id)->accessibleName(), FieldName(index(champion, m))) << id;
+            EXPECT_EQ(ControlFieldName(id, champion), FieldName(index(champion, m))) << id;
+        }
     }
-    for (std::size_t p = 0; p < 3; ++p)
-        EXPECT_EQ(Text(party[p]), valueText(p));
     EXPECT_EQ(Text(IDC_DIRECTION), QStringLiteral("South"));
     EXPECT_EQ(Text(IDC_LEVEL), QStringLiteral("6"));
 }
@@ -102,19 +108,16 @@ TEST_F(FormTest, EveryFieldGoesThroughItsControlIntoItsBytesAndBack)
 TEST_F(FormTest, EachFieldEditedAloneIsTheOneMarked)
 {
     LoadDemo();
-    const std::vector<int> party = {IDC_PLAYERS, IDC_X, IDC_Y, IDC_DIRECTION, IDC_LEVEL};
-    std::vector<int> all = party;
-    all.insert(all.end(), kChampionControls.begin(), kChampionControls.end());
     const auto marked = [&] {
         std::vector<int> ids;
-        for (const int id : all)
+        for (const int id : kFieldControls)
             if (Control(id)->accessibleDescription() == CEditMarks::kEditedDescription)
                 ids.push_back(id);
         return ids;
     };
     for (const int champion : {0, 1, 2, 3}) {
         ClickTab(champion);
-        for (const int id : champion == 0 ? all : std::vector<int>(kChampionControls.begin(), kChampionControls.end())) {
+        for (const int id : std::vector<int>(kFieldControls.begin() + (champion == 0 ? 0 : 5), kFieldControls.end())) {
             const bool list = id == IDC_DIRECTION || id == IDC_LEVEL;
             const QString before = Text(id);
             const int index = list ? Combo(id)->currentIndex() : 0;
@@ -163,19 +166,21 @@ TEST_F(FormTest, EveryListItemIsWrittenAndReadBackAsItself)
 // however many zeros hide its size, and the field gets the focus.
 TEST_F(FormTest, EveryNumberIsCheckedInExchangeOrderAgainstItsFieldsWidth)
 {
-    constexpr int kByte = 255, kWord = 65535;
-    const std::pair<int, int> order[] = {
-        {IDC_ANTIFIRE_CUR, kByte},  {IDC_ANTIFIRE_MAX, kByte},  {IDC_ANTIMAGIC_CUR, kByte}, {IDC_ANTIMAGIC_MAX, kByte},
-        {IDC_DEXTERITY_CUR, kByte}, {IDC_DEXTERITY_MAX, kByte}, {IDC_HP_CUR, kWord},        {IDC_HP_MAX, kWord},
-        {IDC_MANA_CUR, kWord},      {IDC_MANA_MAX, kWord},      {IDC_STAMINA_CUR, kWord},   {IDC_STAMINA_MAX, kWord},
-        {IDC_STRENGTH_CUR, kByte},  {IDC_STRENGTH_MAX, kByte},  {IDC_VITALITY_CUR, kByte},  {IDC_VITALITY_MAX, kByte},
-        {IDC_FOOD, kWord},          {IDC_WATER, kWord},         {IDC_WISDOM_CUR, kByte},    {IDC_WISDOM_MAX, kByte},
-        {IDC_X, kWord},             {IDC_Y, kWord},             {IDC_FIGHTER, kWord},       {IDC_NINJA, kWord},
-        {IDC_PRIEST, kWord},        {IDC_WIZARD, kWord},        {IDC_PLAYERS, kWord}};
+    const int order[] = {IDC_ANTIFIRE_CUR, IDC_ANTIFIRE_MAX,  IDC_ANTIMAGIC_CUR, IDC_ANTIMAGIC_MAX, IDC_DEXTERITY_CUR,
+                         IDC_DEXTERITY_MAX, IDC_HP_CUR,       IDC_HP_MAX,        IDC_MANA_CUR,      IDC_MANA_MAX,
+                         IDC_STAMINA_CUR,  IDC_STAMINA_MAX,   IDC_STRENGTH_CUR,  IDC_STRENGTH_MAX,  IDC_VITALITY_CUR,
+                         IDC_VITALITY_MAX, IDC_FOOD,          IDC_WATER,         IDC_WISDOM_CUR,    IDC_WISDOM_MAX,
+                         IDC_X,            IDC_Y,             IDC_FIGHTER,       IDC_NINJA,         IDC_PRIEST,
+                         IDC_WIZARD,       IDC_PLAYERS};
+    const auto largest = [](int id) {
+        const auto field = std::find(kFieldControls.begin(), kFieldControls.end(), id) - kFieldControls.begin();
+        return SaveFormat::Fields().at(static_cast<std::size_t>(field)).width == 1 ? 255 : 65535;
+    };
     QStringList expected;
-    for (const auto& [id, most] : order)
-        Type(id, QString(40, u'0') + QString::number(most + 1));
-    for (const auto& [id, most] : order) {
+    for (const int id : order)
+        Type(id, QString(40, u'0') + QString::number(largest(id) + 1));
+    for (const int id : order) {
+        const int most = largest(id);
         EXPECT_FALSE(m_dialog->UpdateData(true));
         EXPECT_TRUE(HasFocus(id)) << "expected " << id;
         expected << QStringLiteral("%1: enter a whole number from 0 to %2.").arg(ControlFieldName(id, 0)).arg(most);
