@@ -16,7 +16,7 @@ using F = ChampionForm;
 constexpr std::size_t P = kNotInRecord;
 }
 
-const std::array<FormField, 30> kFieldTable = {{
+constexpr std::array<FormField, 30> kFieldTable = {{
     {23, IDC_ANTIFIRE_CUR, QT_TRANSLATE_NOOP("FormField", "Anti-fire current"), S::Number, &F::antiFireCurrent},
     {24, IDC_ANTIFIRE_MAX, QT_TRANSLATE_NOOP("FormField", "Anti-fire maximum"), S::Number, &F::antiFireMax},
     {21, IDC_ANTIMAGIC_CUR, QT_TRANSLATE_NOOP("FormField", "Anti-magic current"), S::Number, &F::antiMagicCurrent},
@@ -48,6 +48,30 @@ const std::array<FormField, 30> kFieldTable = {{
     {3, IDC_DIRECTION, QT_TRANSLATE_NOOP("FormField", "Dir"), S::ListItem},
     {4, IDC_LEVEL, QT_TRANSLATE_NOOP("FormField", "Level"), S::ListItem},
 }};
+
+namespace
+{
+// What a row added or changed must keep, checked as the table compiles:
+// each field of the record once, and the path; a champion's field with a
+// place of its own in the champion form, of the kind it is shown in.
+constexpr bool EachRecordFieldOnce()
+{
+    std::array<int, kPartyFieldCount + kChampionFieldCount + 1> rows{};
+    for (const FormField& field : kFieldTable)
+        ++rows.at(field.record == kNotInRecord ? rows.size() - 1 : field.record);
+    return std::ranges::all_of(rows, [](int count) { return count == 1; });
+}
+
+constexpr bool KeptInTheChampionForm(const FormField& field)
+{
+    if (field.record == kNotInRecord || !IsChampionField(field.record))
+        return !field.number && !field.text;
+    return field.shown == S::Number ? field.number && !field.text : field.text && !field.number;
+}
+
+static_assert(EachRecordFieldOnce(), "a field of the record missing from the field table, or in it twice");
+static_assert(std::ranges::all_of(kFieldTable, KeptInTheChampionForm), "a champion's field without its place");
+}
 
 const FormField* FieldOfControl(int nId)
 {

@@ -21,19 +21,30 @@
 #include <memory>
 #include <vector>
 
-// The controls of a champion's record fields, in the record's order (the
-// party's five, then one champion's 24), as the window lays them out after
-// the path: the party's column, then the champion's page column by column.
-inline std::vector<int> LaidOutFieldControls()
+// The record's fields as the window lays them out, known apart from the
+// field table: after the path, the party's column, then a champion's page
+// column by column, which is the order of the file (the party's five, then
+// one champion's 24); each named by the words of its label up to the colon,
+// a pair's two as current and maximum, a skill as experience.
+inline std::vector<std::pair<int, QString>> LaidOutFields()
 {
-    std::vector<int> ids;
-    for (const DialogControl& control : DialogLayout::Controls)
-        if (control.nId != IDC_PATH && (control.kind == ControlKind::Edit || control.kind == ControlKind::SkillPicker ||
-                                        control.kind == ControlKind::DropDown || control.kind == ControlKind::DropDownList))
-            ids.push_back(control.nId);
-    return ids;
+    std::vector<std::pair<int, QString>> fields;
+    QString label;
+    for (const DialogControl& control : DialogLayout::Controls) {
+        const ControlKind kind = control.kind;
+        if (kind == ControlKind::Label)
+            label = QString::fromLatin1(control.text).remove(QLatin1Char('&')).section(QLatin1Char(':'), 0, 0);
+        else if (kind == ControlKind::Edit && !fields.empty() && fields.back().second == label) // a pair's second
+            fields.back().second += QStringLiteral(" current"), fields.emplace_back(control.nId, label + " maximum");
+        else if (kind == ControlKind::SkillPicker)
+            fields.emplace_back(control.nId, label + QStringLiteral(" experience"));
+        else if (kind == ControlKind::Edit || kind == ControlKind::DropDown || kind == ControlKind::DropDownList)
+            fields.emplace_back(control.nId, label);
+    }
+    fields.erase(fields.begin()); // the path
+    return fields;
 }
-inline const std::vector<int> kFieldControls = LaidOutFieldControls();
+inline const std::vector<std::pair<int, QString>> kLaidOut = LaidOutFields();
 
 using Bytes = SaveFormat::Bytes;
 inline Bytes ReadAll(const QString& path) { return SaveFormat::ReadFile(path.toStdString()); }
