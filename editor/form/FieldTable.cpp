@@ -13,7 +13,6 @@ namespace
 {
 using S = FieldShown;
 using F = ChampionForm;
-constexpr std::size_t P = kNotInRecord;
 }
 
 constexpr std::array<FormField, 30> kFieldTable = {{
@@ -27,7 +26,7 @@ constexpr std::array<FormField, 30> kFieldTable = {{
     {6, IDC_HP_MAX, QT_TRANSLATE_NOOP("FormField", "HP maximum"), S::Number, &F::hpMax},
     {9, IDC_MANA_CUR, QT_TRANSLATE_NOOP("FormField", "Mana current"), S::Number, &F::manaCurrent},
     {10, IDC_MANA_MAX, QT_TRANSLATE_NOOP("FormField", "Mana maximum"), S::Number, &F::manaMax},
-    {P, IDC_PATH, QT_TRANSLATE_NOOP("FormField", "SRM file"), S::Path},
+    {kNotInRecord, IDC_PATH, QT_TRANSLATE_NOOP("FormField", "SRM file"), S::Path},
     {7, IDC_STAMINA_CUR, QT_TRANSLATE_NOOP("FormField", "Stamina current"), S::Number, &F::staminaCurrent},
     {8, IDC_STAMINA_MAX, QT_TRANSLATE_NOOP("FormField", "Stamina maximum"), S::Number, &F::staminaMax},
     {13, IDC_STRENGTH_CUR, QT_TRANSLATE_NOOP("FormField", "Strength current"), S::Number, &F::strengthCurrent},
