@@ -54,10 +54,9 @@ TEST_F(FormTest, EveryFieldHasItsControlItsBytesItsMarkAndOneName)
 {
     LoadDemo();
     const Bytes before = ReadAll(m_savePath);
-    const auto fields = SaveFormat::Fields();
     std::array<std::int32_t, SaveFormat::kFieldCount> values{};
     for (std::size_t i = 0; i < values.size(); ++i)
-        values[i] = static_cast<std::int32_t>(fields[i].width == 1 ? 20 + i : 1000 + 37 * i);
+        values[i] = static_cast<std::int32_t>(SaveFormat::Fields()[i].width == 1 ? 20 + i : 1000 + 37 * i);
     values[3] = 3; // direction "North"
     values[4] = 5; // level "6"
     const auto valueText = [&](std::size_t i) { return QString::number(values[i]); };
