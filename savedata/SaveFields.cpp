@@ -3,7 +3,7 @@
 using W = FieldWidth;
 using C = ChampionRecord;
 
-const std::array<PartyField, 5> kPartyFields = {{
+const std::array<PartyField, kPartyFieldCount> kPartyFields = {{
     {10, W::Word, &PartyState::playerCount},
     {12, W::Word, &PartyState::x},
     {14, W::Word, &PartyState::y},
@@ -11,7 +11,7 @@ const std::array<PartyField, 5> kPartyFields = {{
     {18, W::Word, &PartyState::level},
 }};
 
-const std::array<ChampionField, 24> kChampionFields = {{
+const std::array<ChampionField, kChampionFieldCount> kChampionFields = {{
     {0, W::Word, &C::hpCurrent},
     {2, W::Word, &C::hpMax},
     {4, W::Word, &C::staminaCurrent},

@@ -44,7 +44,7 @@ SIZE = 0x8000
 PLAYER1 = 1060
 FIELDS = {
     "HP current, Player 1": (0, 2),
-    "Food, Player 1": (14, 2),
+    "Food Status, Player 1": (14, 2),
     "Strength current, Player 1": (21, 1),
 }
 PROGRESS = 0x7000  # the test cartridge's progress byte, outside every field
@@ -324,8 +324,8 @@ class Run:
         self.editor = None
         if editor:
             self.editor = Editor(build, self.path, open(self.folder / "editor.log", "wb"))
-            shown = self.editor.text("Food, Player 1")
-            if shown != str(field(self.demo, "Food, Player 1")):
+            shown = self.editor.text("Food Status, Player 1")
+            if shown != str(field(self.demo, "Food Status, Player 1")):
                 raise Failure(f"the editor shows Food {shown!r}, not the demo's")
         self.emulator.start()
 
@@ -439,8 +439,8 @@ def emulator_runs(run):
     run.check(abs(gap - INTERVAL) < 0.3, f"writes {gap:.2f} s apart, not {INTERVAL}")
     ticks = (second[PROGRESS] - first[PROGRESS]) % 256
     run.check(INTERVAL - 1 <= ticks <= INTERVAL + 1, f"the game counted {ticks} in {gap:.2f} s, not once a second")
-    run.check(second["Food, Player 1"] > first["Food, Player 1"] > field(run.demo, "Food, Player 1"),
-              f"Food in the file {first['Food, Player 1']}, then {second['Food, Player 1']}: not counting up")
+    run.check(second["Food Status, Player 1"] > first["Food Status, Player 1"] > field(run.demo, "Food Status, Player 1"),
+              f"Food in the file {first['Food Status, Player 1']}, then {second['Food Status, Player 1']}: not counting up")
     startup = [w for w in run.recorder.since(run.emulator.started) if w.when < first.when]
     time.sleep(0.5)
     asked = time.monotonic()
@@ -450,8 +450,8 @@ def emulator_runs(run):
     run.check(last.data == run.path.read_bytes(), "the file changed after the unload write")
     return (f"first game write {first.when - run.emulator.started:.1f} s after start"
             f"{' (an unchanged write before it)' if startup else ''}, then every {gap:.2f} s; "
-            f"0x7000 {run.demo[PROGRESS]}->{second[PROGRESS]}, food {field(run.demo, 'Food, Player 1')}"
-            f"->{second['Food, Player 1']}; unload write on SIGTERM, exit in {exited - asked:.2f} s")
+            f"0x7000 {run.demo[PROGRESS]}->{second[PROGRESS]}, food {field(run.demo, 'Food Status, Player 1')}"
+            f"->{second['Food Status, Player 1']}; unload write on SIGTERM, exit in {exited - asked:.2f} s")
 
 
 def save_then_write_back(run, values):
@@ -472,15 +472,15 @@ def save_then_write_back(run, values):
 def exact_write_back(run):
     """The game changes only 0x7000: its write-back puts back the exact
     value from before the Save."""
-    values = {"Food, Player 1": 3000}
+    values = {"Food Status, Player 1": 3000}
     shown, saved, back = save_then_write_back(run, values)
     if back is None:
         return None
-    before = shown["Food, Player 1"]
-    run.check(back["Food, Player 1"] == before,
-              f"the write-back holds Food {back['Food, Player 1']}, not the exact {before} (test premise)")
+    before = shown["Food Status, Player 1"]
+    run.check(back["Food Status, Player 1"] == before,
+              f"the write-back holds Food {back['Food Status, Player 1']}, not the exact {before} (test premise)")
     run.kept(values, back)
-    return f"saved {described(values)}, RetroArch wrote {back['Food, Player 1']} back " \
+    return f"saved {described(values)}, RetroArch wrote {back['Food Status, Player 1']} back " \
            f"{back.when - saved.when:.1f} s later"
 
 
@@ -488,15 +488,15 @@ def drifted_write_back(run):
     """The game changes Player 1's food: its write-back holds neither the
     saved value nor the one from before the Save. HP, which the game leaves
     alone, comes back exactly."""
-    values = {"Food, Player 1": 3000, "HP current, Player 1": 42}
+    values = {"Food Status, Player 1": 3000, "HP current, Player 1": 42}
     shown, saved, back = save_then_write_back(run, values)
     if back is None:
         return None
-    before = shown["Food, Player 1"]
-    run.check(back["Food, Player 1"] not in (before, 3000),
-              f"the write-back holds Food {back['Food, Player 1']}: not drifted (test premise)")
+    before = shown["Food Status, Player 1"]
+    run.check(back["Food Status, Player 1"] not in (before, 3000),
+              f"the write-back holds Food {back['Food Status, Player 1']}: not drifted (test premise)")
     run.kept(values, back)
-    return f"saved {described(values)}, RetroArch wrote Food {back['Food, Player 1']} (was {before}), " \
+    return f"saved {described(values)}, RetroArch wrote Food {back['Food Status, Player 1']} (was {before}), " \
            f"HP {back['HP current, Player 1']}"
 
 
@@ -522,7 +522,7 @@ def two_saves(run):
 def save_load_write_back(run):
     """Save, then F5 (Load again, to see that it took), then the write-back:
     the Load does not make the Save forgotten."""
-    values = {"Food, Player 1": 3000}
+    values = {"Food Status, Player 1": 3000}
     run.settled_after_game_write()
     saved = run.save(values)
     if saved is None:
@@ -531,7 +531,7 @@ def save_load_write_back(run):
     run.editor.press("Load")  # F5's command
     run.editor.wait_notice(lambda n: n != notice, 0.6)
     loaded = time.monotonic()
-    shown = run.editor.text("Food, Player 1")
+    shown = run.editor.text("Food Status, Player 1")
     run.check(shown == "3000", f"after F5 Food shows {shown}, not the 3000 in the file")
     notice = run.editor.notice()
     back = run.write_back(saved)
@@ -539,14 +539,14 @@ def save_load_write_back(run):
         raise Failure("RetroArch wrote before F5 had loaded the saved file (timing)")
     run.looked(notice)
     run.kept(values, back)
-    return f"saved Food 3000, F5 showed {shown}, RetroArch wrote back {back['Food, Player 1']}"
+    return f"saved Food 3000, F5 showed {shown}, RetroArch wrote back {back['Food Status, Player 1']}"
 
 
 def quit_then_save(run):
     """The user's Save is written back, the user quits the game (SIGTERM:
     RetroArch writes at unload), then saves: the file holds every saved value
     and the game's own progress as RetroArch last wrote it."""
-    values = {"Food, Player 1": 3000, "HP current, Player 1": 42}
+    values = {"Food Status, Player 1": 3000, "HP current, Player 1": 42}
     _, saved, back = save_then_write_back(run, values)
     if back is None:
         return None
@@ -575,9 +575,9 @@ def follows_game(run):
     after = time.monotonic()
     for _ in range(3):
         write = run.game_write(after)
-        food = write["Food, Player 1"]
-        followed = until(lambda: run.editor.text("Food, Player 1") == str(food), 1.5)
-        shown = run.editor.text("Food, Player 1")
+        food = write["Food Status, Player 1"]
+        followed = until(lambda: run.editor.text("Food Status, Player 1") == str(food), 1.5)
+        shown = run.editor.text("Food Status, Player 1")
         run.check(followed, f"the game wrote Food {food}; the window shows {shown}")
         seen.append(shown)
         after = write.when + 0.1

@@ -92,7 +92,7 @@ champion = [("HP", "hp"), ("Stamina", "stamina"), ("Mana", "mana")]
 stops = []
 for label, key in champion:
     stops += [(f"{label} current", one[key]), (f"{label} maximum", one[key + "_max"])]
-stops += [("Food", one["food"]), ("Water", one["water"])]
+stops += [("Food Status", one["food"]), ("Water Status", one["water"])]
 for label, key in [("Strength", "str"), ("Dexterity", "dex"), ("Wisdom", "wis"), ("Vitality", "vit"),
                    ("Anti-magic", "anti_magic"), ("Anti-fire", "anti_fire")]:
     stops += [(f"{label} current", one[key]), (f"{label} maximum", one[key + "_max"])]
@@ -136,7 +136,7 @@ step("Ctrl+Tab", "ctrl+Tab", r"(^|\| )Player 3\.")
 
 # A refused value is named, whole.
 step("Alt+H again", "shift+Tab", field("HP current, Player 3", CHAMPIONS[2]["hp"]))
-step("a refused value", "Return", r"HP \(current\), Player 3: enter a whole number from 0 to 65535",
+step("a refused value", "Return", r"HP current, Player 3: enter a whole number from 0 to 65535",
      typed="70000")
 step("the refusal closed", "Return", r"HP current, Player 3")
 

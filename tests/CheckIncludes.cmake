@@ -8,7 +8,7 @@ cmake_minimum_required(VERSION 3.25)
 set(may_include_savedata "")
 set(may_include_resources "")
 set(may_include_editor/widgets resources)
-set(may_include_editor/form savedata editor/widgets)
+set(may_include_editor/form savedata resources editor/widgets)
 set(may_include_editor/window savedata resources editor/widgets editor/form)
 set(layers savedata resources editor/widgets editor/form editor/window)
 

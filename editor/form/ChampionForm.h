@@ -2,14 +2,13 @@
 
 #include <QString>
 
-#include <array>
 #include <cstdint>
 
-#include "savedata/SaveData.h"
+#include "savedata/SaveRecord.h"
 
 // The form's copy of the champion on the current tab: the 20 statistics as
 // the unsigned numbers the fields show, the four experiences as the pickers'
-// texts.
+// texts. The field table (FieldTable.h) moves them to and from a record.
 struct ChampionForm
 {
     std::uint32_t hpCurrent = 0;
@@ -37,24 +36,4 @@ struct ChampionForm
     QString ninjaExperienceText = QStringLiteral("0");
     QString priestExperienceText = QStringLiteral("0");
     QString wizardExperienceText = QStringLiteral("0");
-
-    // Moves every value between the form and a champion's record: stats bit
-    // for bit, experiences as "%u" text one way and leading integer back.
-    void LoadFrom(const ChampionRecord& record);
-    void StoreInto(ChampionRecord& record) const;
 };
-
-struct ChampionStatBinding
-{
-    std::int32_t ChampionRecord::*record;
-    std::uint32_t ChampionForm::*form;
-};
-
-struct ChampionExperienceBinding
-{
-    std::int32_t ChampionRecord::*record;
-    QString ChampionForm::*form;
-};
-
-extern const std::array<ChampionStatBinding, 20> kChampionStatBindings;
-extern const std::array<ChampionExperienceBinding, 4> kChampionExperienceBindings;

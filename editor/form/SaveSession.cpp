@@ -103,7 +103,7 @@ QStringList Shortened(QStringList lines)
     return lines;
 }
 
-// "HP, Player 1: game 90, yours 99" for each edited field that the game
+// "HP current, Player 1: game 90, yours 99" for each edited field that the game
 // changed too, to another value than the user's.
 QStringList Conflicts(const FieldSet& edited, const SaveData& loaded, const SaveData& data, const SaveData& onDisk)
 {

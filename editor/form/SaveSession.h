@@ -69,7 +69,7 @@ public:
     // whose value differs from these is an edit.
     const SaveData& Baseline() const { return m_baseline; }
     // The saved values the file no longer holds, as told to the user, a
-    // line each: "Food, Player 1: you saved 3000, the file holds 1817 now".
+    // line each: "Food Status, Player 1: you saved 3000, the file holds 1817 now".
     FieldSet TakenBackFields() const { return m_toldTakenBack; }
     QStringList TakenBackLines() const;
     // How many fields the last Store wrote.

@@ -1,58 +1,19 @@
 #include "editor/window/EditMarks.h"
 
+#include "editor/form/FieldTable.h"
 #include "editor/form/NumberText.h"
-#include "resources/ControlIds.h"
+#include "savedata/SaveData.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
 
-#include <array>
 #include <optional>
 
 namespace
 {
-// The party's controls and a champion's, in record order.
-constexpr std::array<int, 5> kPartyControls = {IDC_PLAYERS, IDC_X, IDC_Y, IDC_DIRECTION, IDC_LEVEL};
-constexpr std::array<std::pair<int, std::int32_t ChampionRecord::*>, 24> kChampionControls = {{
-    {IDC_HP_CUR, &ChampionRecord::hpCurrent},
-    {IDC_HP_MAX, &ChampionRecord::hpMax},
-    {IDC_STAMINA_CUR, &ChampionRecord::staminaCurrent},
-    {IDC_STAMINA_MAX, &ChampionRecord::staminaMax},
-    {IDC_MANA_CUR, &ChampionRecord::manaCurrent},
-    {IDC_MANA_MAX, &ChampionRecord::manaMax},
-    {IDC_FOOD, &ChampionRecord::food},
-    {IDC_WATER, &ChampionRecord::water},
-    {IDC_STRENGTH_CUR, &ChampionRecord::strengthCurrent},
-    {IDC_STRENGTH_MAX, &ChampionRecord::strengthMax},
-    {IDC_DEXTERITY_CUR, &ChampionRecord::dexterityCurrent},
-    {IDC_DEXTERITY_MAX, &ChampionRecord::dexterityMax},
-    {IDC_WISDOM_CUR, &ChampionRecord::wisdomCurrent},
-    {IDC_WISDOM_MAX, &ChampionRecord::wisdomMax},
-    {IDC_VITALITY_CUR, &ChampionRecord::vitalityCurrent},
-    {IDC_VITALITY_MAX, &ChampionRecord::vitalityMax},
-    {IDC_ANTIMAGIC_CUR, &ChampionRecord::antiMagicCurrent},
-    {IDC_ANTIMAGIC_MAX, &ChampionRecord::antiMagicMax},
-    {IDC_ANTIFIRE_CUR, &ChampionRecord::antiFireCurrent},
-    {IDC_ANTIFIRE_MAX, &ChampionRecord::antiFireMax},
-    {IDC_FIGHTER, &ChampionRecord::fighterExperience},
-    {IDC_NINJA, &ChampionRecord::ninjaExperience},
-    {IDC_PRIEST, &ChampionRecord::priestExperience},
-    {IDC_WIZARD, &ChampionRecord::wizardExperience},
-}};
 constexpr double kTint = 0.3; // of the highlight colour over the field's own
 constexpr char kEdited[] = QT_TRANSLATE_NOOP("CEditMarks", "edited");
-
-std::int32_t PartyValue(const PartyState& party, int nId)
-{
-    switch (nId) {
-    case IDC_PLAYERS: return party.playerCount;
-    case IDC_X: return party.x;
-    case IDC_Y: return party.y;
-    case IDC_DIRECTION: return party.direction;
-    default: return party.level;
-    }
-}
 
 // The number a control shows, as a read of the form would take it; nullopt
 // for text that is no number. A list without a selection keeps the value.
@@ -102,19 +63,17 @@ CEditMarks::CEditMarks(const DialogControls& controls, const SaveData& baseline,
             connect(static_cast<QComboBox*>(control), &QComboBox::currentTextChanged, this,
                     [this, nId] { RefreshControl(nId); });
     };
-    for (const int nId : kPartyControls)
-        follow(nId);
-    for (const auto& [nId, member] : kChampionControls)
-        follow(nId);
+    for (const FormField& field : kFieldTable)
+        if (field.record != kNotInRecord)
+            follow(field.nId);
 }
 
 void CEditMarks::Refresh(int champion)
 {
     m_nChampion = champion;
-    for (const int nId : kPartyControls)
-        RefreshControl(nId);
-    for (const auto& [nId, member] : kChampionControls)
-        RefreshControl(nId);
+    for (const FormField& field : kFieldTable)
+        if (field.record != kNotInRecord)
+            RefreshControl(field.nId);
 }
 
 bool CEditMarks::IsMarked(int nId) const
@@ -124,10 +83,7 @@ bool CEditMarks::IsMarked(int nId) const
 
 std::int32_t CEditMarks::BaselineValue(int nId) const
 {
-    for (const auto& [id, member] : kChampionControls)
-        if (id == nId)
-            return m_baseline.champions.at(static_cast<std::size_t>(m_nChampion)).*member;
-    return PartyValue(m_baseline.party, nId);
+    return FieldValue(m_baseline, RecordIndex(*FieldOfControl(nId), m_nChampion));
 }
 
 void CEditMarks::RefreshControl(int nId)

@@ -1,6 +1,7 @@
 #include "editor/window/EditorDlg.h"
 
 #include "editor/form/DesktopPath.h"
+#include "editor/form/FieldTable.h"
 #include "editor/form/NumberText.h"
 #include "editor/widgets/Announcer.h"
 #include "editor/widgets/LevelMapView.h"
@@ -39,9 +40,6 @@ QString ControlText(const QWidget* control)
         return box->currentText();
     return {};
 }
-
-constexpr FieldRange kByte = FieldRange::Byte;
-constexpr FieldRange kWord = FieldRange::Word;
 
 constexpr char kOutOfMemoryMessage[] = QT_TRANSLATE_NOOP("CEditorDlg", "Out of memory.");
 constexpr char kInternalErrorMessage[] = QT_TRANSLATE_NOOP("CEditorDlg", "Internal application error.");
@@ -205,47 +203,45 @@ bool CEditorDlg::UpdateData(bool bSaveAndValidate, CDataExchange::Failures failu
     return false;
 }
 
-// The order decides which bad field is reported first and what a failed
-// read has already stored.
+// In the field table's order, which decides which bad field is reported
+// first and what a failed read has already stored.
 void CEditorDlg::DoDataExchange(CDataExchange& dx)
 {
-    PartyState& party = m_saveData.party;
-    // Both ways: a read that leaves the control out keeps the record's value.
-    m_strPlayerCount = QString::number(party.playerCount);
-    dx.Number(IDC_ANTIFIRE_CUR, m_champion.antiFireCurrent, kByte);
-    dx.Number(IDC_ANTIFIRE_MAX, m_champion.antiFireMax, kByte);
-    dx.Number(IDC_ANTIMAGIC_CUR, m_champion.antiMagicCurrent, kByte);
-    dx.Number(IDC_ANTIMAGIC_MAX, m_champion.antiMagicMax, kByte);
-    dx.Number(IDC_DEXTERITY_CUR, m_champion.dexterityCurrent, kByte);
-    dx.Number(IDC_DEXTERITY_MAX, m_champion.dexterityMax, kByte);
-    dx.Number(IDC_HP_CUR, m_champion.hpCurrent, kWord);
-    dx.Number(IDC_HP_MAX, m_champion.hpMax, kWord);
-    dx.Number(IDC_MANA_CUR, m_champion.manaCurrent, kWord);
-    dx.Number(IDC_MANA_MAX, m_champion.manaMax, kWord);
-    dx.Text(IDC_PATH, m_strPath);
-    if (dx.m_bSaveAndValidate)
-        m_strPath = DesktopPath(m_strPath);
-    dx.Number(IDC_STAMINA_CUR, m_champion.staminaCurrent, kWord);
-    dx.Number(IDC_STAMINA_MAX, m_champion.staminaMax, kWord);
-    dx.Number(IDC_STRENGTH_CUR, m_champion.strengthCurrent, kByte);
-    dx.Number(IDC_STRENGTH_MAX, m_champion.strengthMax, kByte);
-    dx.Number(IDC_VITALITY_CUR, m_champion.vitalityCurrent, kByte);
-    dx.Number(IDC_VITALITY_MAX, m_champion.vitalityMax, kByte);
-    dx.Number(IDC_FOOD, m_champion.food, kWord);
-    dx.Number(IDC_WATER, m_champion.water, kWord);
-    dx.Number(IDC_WISDOM_CUR, m_champion.wisdomCurrent, kByte);
-    dx.Number(IDC_WISDOM_MAX, m_champion.wisdomMax, kByte);
-    dx.Number(IDC_X, party.x, kWord);
-    dx.Number(IDC_Y, party.y, kWord);
-    dx.BoxText(IDC_FIGHTER, m_champion.fighterExperienceText, kWord);
-    dx.BoxText(IDC_NINJA, m_champion.ninjaExperienceText, kWord);
-    dx.BoxText(IDC_PRIEST, m_champion.priestExperienceText, kWord);
-    dx.BoxText(IDC_WIZARD, m_champion.wizardExperienceText, kWord);
-    dx.BoxText(IDC_PLAYERS, m_strPlayerCount, kWord);
-    if (dx.m_bSaveAndValidate)
-        party.playerCount = LeadingInteger(m_strPlayerCount);
-    dx.ListIndex(IDC_DIRECTION, party.direction);
-    dx.ListIndex(IDC_LEVEL, party.level);
+    for (const FormField& field : kFieldTable)
+        ExchangeField(dx, field);
+}
+
+void CEditorDlg::ExchangeField(CDataExchange& dx, const FormField& field)
+{
+    const bool read = dx.m_bSaveAndValidate;
+    switch (field.shown) {
+    case FieldShown::Path:
+        dx.Text(field.nId, m_strPath);
+        if (read)
+            m_strPath = DesktopPath(m_strPath);
+        return;
+    case FieldShown::Number:
+        if (field.number)
+            dx.Number(field.nId, m_champion.*field.number, RangeOf(field));
+        else
+            dx.Number(field.nId, m_saveData.party.*PartyMember(field), RangeOf(field));
+        return;
+    case FieldShown::BoxText:
+        if (field.text) {
+            dx.BoxText(field.nId, m_champion.*field.text, RangeOf(field));
+            return;
+        }
+        // The player count: text in its box, a number in the record. Both
+        // ways: a read that leaves the control out keeps the record's value.
+        m_strPlayerCount = QString::number(m_saveData.party.*PartyMember(field));
+        dx.BoxText(field.nId, m_strPlayerCount, RangeOf(field));
+        if (read)
+            m_saveData.party.*PartyMember(field) = LeadingInteger(m_strPlayerCount);
+        return;
+    case FieldShown::ListItem:
+        dx.ListIndex(field.nId, m_saveData.party.*PartyMember(field));
+        return;
+    }
 }
 
 int CEditorDlg::CurrentTab() const
@@ -257,9 +253,9 @@ void CEditorDlg::TransferChampion(int nTabIndex, bool bToForm)
 {
     ChampionRecord& record = m_saveData.champions[static_cast<std::size_t>(nTabIndex)];
     if (bToForm)
-        m_champion.LoadFrom(record);
+        LoadChampionForm(m_champion, record);
     else
-        m_champion.StoreInto(record);
+        StoreChampionForm(m_champion, record);
 }
 
 void CEditorDlg::OnBrowse()

@@ -21,6 +21,7 @@ class CLevelMapView;
 class CSkillComboBox;
 class CUserPrompts;
 class CWindowFit;
+struct FormField;
 class QComboBox;
 class QPushButton;
 class QTabWidget;
@@ -74,6 +75,7 @@ protected:
 
 private:
     void OnInitDialog();
+    void ExchangeField(CDataExchange& dx, const FormField& field);
     void ConnectCommands();
     void WatchKeys();
     void ShowPartyOnMap();

@@ -258,205 +258,6 @@ Apply my edits writes only the fields you changed into the file as it is now; ev
     </message>
 </context>
 <context>
-    <name>ControlFieldName</name>
-    <message>
-        <source>SRM file</source>
-        <translation>SRM file</translation>
-    </message>
-    <message>
-        <source># Players</source>
-        <translation># Players</translation>
-    </message>
-    <message>
-        <source>x</source>
-        <translation>x</translation>
-    </message>
-    <message>
-        <source>y</source>
-        <translation>y</translation>
-    </message>
-    <message>
-        <source>Dir</source>
-        <translation>Dir</translation>
-    </message>
-    <message>
-        <source>Level</source>
-        <translation>Level</translation>
-    </message>
-    <message>
-        <source>HP (current)</source>
-        <translation>HP (current)</translation>
-    </message>
-    <message>
-        <source>HP (maximum)</source>
-        <translation>HP (maximum)</translation>
-    </message>
-    <message>
-        <source>Stamina (current)</source>
-        <translation>Stamina (current)</translation>
-    </message>
-    <message>
-        <source>Stamina (maximum)</source>
-        <translation>Stamina (maximum)</translation>
-    </message>
-    <message>
-        <source>Mana (current)</source>
-        <translation>Mana (current)</translation>
-    </message>
-    <message>
-        <source>Mana (maximum)</source>
-        <translation>Mana (maximum)</translation>
-    </message>
-    <message>
-        <source>Food</source>
-        <translation>Food</translation>
-    </message>
-    <message>
-        <source>Water</source>
-        <translation>Water</translation>
-    </message>
-    <message>
-        <source>Strength (current)</source>
-        <translation>Strength (current)</translation>
-    </message>
-    <message>
-        <source>Strength (maximum)</source>
-        <translation>Strength (maximum)</translation>
-    </message>
-    <message>
-        <source>Dexterity (current)</source>
-        <translation>Dexterity (current)</translation>
-    </message>
-    <message>
-        <source>Dexterity (maximum)</source>
-        <translation>Dexterity (maximum)</translation>
-    </message>
-    <message>
-        <source>Wisdom (current)</source>
-        <translation>Wisdom (current)</translation>
-    </message>
-    <message>
-        <source>Wisdom (maximum)</source>
-        <translation>Wisdom (maximum)</translation>
-    </message>
-    <message>
-        <source>Vitality (current)</source>
-        <translation>Vitality (current)</translation>
-    </message>
-    <message>
-        <source>Vitality (maximum)</source>
-        <translation>Vitality (maximum)</translation>
-    </message>
-    <message>
-        <source>Anti-magic (current)</source>
-        <translation>Anti-magic (current)</translation>
-    </message>
-    <message>
-        <source>Anti-magic (maximum)</source>
-        <translation>Anti-magic (maximum)</translation>
-    </message>
-    <message>
-        <source>Anti-fire (current)</source>
-        <translation>Anti-fire (current)</translation>
-    </message>
-    <message>
-        <source>Anti-fire (maximum)</source>
-        <translation>Anti-fire (maximum)</translation>
-    </message>
-    <message>
-        <source>FIGHTER experience</source>
-        <translation>FIGHTER experience</translation>
-    </message>
-    <message>
-        <source>NINJA experience</source>
-        <translation>NINJA experience</translation>
-    </message>
-    <message>
-        <source>PRIEST experience</source>
-        <translation>PRIEST experience</translation>
-    </message>
-    <message>
-        <source>WIZARD experience</source>
-        <translation>WIZARD experience</translation>
-    </message>
-    <message>
-        <source>%1, Player %2</source>
-        <translation>%1, Player %2</translation>
-    </message>
-    <message>
-        <source>HP current</source>
-        <translation>HP current</translation>
-    </message>
-    <message>
-        <source>HP maximum</source>
-        <translation>HP maximum</translation>
-    </message>
-    <message>
-        <source>Stamina current</source>
-        <translation>Stamina current</translation>
-    </message>
-    <message>
-        <source>Stamina maximum</source>
-        <translation>Stamina maximum</translation>
-    </message>
-    <message>
-        <source>Mana current</source>
-        <translation>Mana current</translation>
-    </message>
-    <message>
-        <source>Mana maximum</source>
-        <translation>Mana maximum</translation>
-    </message>
-    <message>
-        <source>Strength current</source>
-        <translation>Strength current</translation>
-    </message>
-    <message>
-        <source>Strength maximum</source>
-        <translation>Strength maximum</translation>
-    </message>
-    <message>
-        <source>Dexterity current</source>
-        <translation>Dexterity current</translation>
-    </message>
-    <message>
-        <source>Dexterity maximum</source>
-        <translation>Dexterity maximum</translation>
-    </message>
-    <message>
-        <source>Wisdom current</source>
-        <translation>Wisdom current</translation>
-    </message>
-    <message>
-        <source>Wisdom maximum</source>
-        <translation>Wisdom maximum</translation>
-    </message>
-    <message>
-        <source>Vitality current</source>
-        <translation>Vitality current</translation>
-    </message>
-    <message>
-        <source>Vitality maximum</source>
-        <translation>Vitality maximum</translation>
-    </message>
-    <message>
-        <source>Anti-magic current</source>
-        <translation>Anti-magic current</translation>
-    </message>
-    <message>
-        <source>Anti-magic maximum</source>
-        <translation>Anti-magic maximum</translation>
-    </message>
-    <message>
-        <source>Anti-fire current</source>
-        <translation>Anti-fire current</translation>
-    </message>
-    <message>
-        <source>Anti-fire maximum</source>
-        <translation>Anti-fire maximum</translation>
-    </message>
-</context>
-<context>
     <name>DialogLayout</name>
     <message>
         <source>East</source>
@@ -608,10 +409,90 @@ Apply my edits writes only the fields you changed into the file as it is now; ev
     </message>
 </context>
 <context>
-    <name>FieldTexts</name>
+    <name>FormField</name>
     <message>
-        <source># Players</source>
-        <translation># Players</translation>
+        <source>Anti-fire current</source>
+        <translation>Anti-fire current</translation>
+    </message>
+    <message>
+        <source>Anti-fire maximum</source>
+        <translation>Anti-fire maximum</translation>
+    </message>
+    <message>
+        <source>Anti-magic current</source>
+        <translation>Anti-magic current</translation>
+    </message>
+    <message>
+        <source>Anti-magic maximum</source>
+        <translation>Anti-magic maximum</translation>
+    </message>
+    <message>
+        <source>Dexterity current</source>
+        <translation>Dexterity current</translation>
+    </message>
+    <message>
+        <source>Dexterity maximum</source>
+        <translation>Dexterity maximum</translation>
+    </message>
+    <message>
+        <source>HP current</source>
+        <translation>HP current</translation>
+    </message>
+    <message>
+        <source>HP maximum</source>
+        <translation>HP maximum</translation>
+    </message>
+    <message>
+        <source>Mana current</source>
+        <translation>Mana current</translation>
+    </message>
+    <message>
+        <source>Mana maximum</source>
+        <translation>Mana maximum</translation>
+    </message>
+    <message>
+        <source>SRM file</source>
+        <translation>SRM file</translation>
+    </message>
+    <message>
+        <source>Stamina current</source>
+        <translation>Stamina current</translation>
+    </message>
+    <message>
+        <source>Stamina maximum</source>
+        <translation>Stamina maximum</translation>
+    </message>
+    <message>
+        <source>Strength current</source>
+        <translation>Strength current</translation>
+    </message>
+    <message>
+        <source>Strength maximum</source>
+        <translation>Strength maximum</translation>
+    </message>
+    <message>
+        <source>Vitality current</source>
+        <translation>Vitality current</translation>
+    </message>
+    <message>
+        <source>Vitality maximum</source>
+        <translation>Vitality maximum</translation>
+    </message>
+    <message>
+        <source>Food Status</source>
+        <translation>Food Status</translation>
+    </message>
+    <message>
+        <source>Water Status</source>
+        <translation>Water Status</translation>
+    </message>
+    <message>
+        <source>Wisdom current</source>
+        <translation>Wisdom current</translation>
+    </message>
+    <message>
+        <source>Wisdom maximum</source>
+        <translation>Wisdom maximum</translation>
     </message>
     <message>
         <source>x</source>
@@ -622,6 +503,26 @@ Apply my edits writes only the fields you changed into the file as it is now; ev
         <translation>y</translation>
     </message>
     <message>
+        <source>FIGHTER experience</source>
+        <translation>FIGHTER experience</translation>
+    </message>
+    <message>
+        <source>NINJA experience</source>
+        <translation>NINJA experience</translation>
+    </message>
+    <message>
+        <source>PRIEST experience</source>
+        <translation>PRIEST experience</translation>
+    </message>
+    <message>
+        <source>WIZARD experience</source>
+        <translation>WIZARD experience</translation>
+    </message>
+    <message>
+        <source># Players</source>
+        <translation># Players</translation>
+    </message>
+    <message>
         <source>Dir</source>
         <translation>Dir</translation>
     </message>
@@ -630,120 +531,8 @@ Apply my edits writes only the fields you changed into the file as it is now; ev
         <translation>Level</translation>
     </message>
     <message>
-        <source>HP</source>
-        <translation>HP</translation>
-    </message>
-    <message>
-        <source>HP max</source>
-        <translation>HP max</translation>
-    </message>
-    <message>
-        <source>Stamina</source>
-        <translation>Stamina</translation>
-    </message>
-    <message>
-        <source>Stamina max</source>
-        <translation>Stamina max</translation>
-    </message>
-    <message>
-        <source>Mana</source>
-        <translation>Mana</translation>
-    </message>
-    <message>
-        <source>Mana max</source>
-        <translation>Mana max</translation>
-    </message>
-    <message>
-        <source>Food</source>
-        <translation>Food</translation>
-    </message>
-    <message>
-        <source>Water</source>
-        <translation>Water</translation>
-    </message>
-    <message>
-        <source>Strength</source>
-        <translation>Strength</translation>
-    </message>
-    <message>
-        <source>Strength max</source>
-        <translation>Strength max</translation>
-    </message>
-    <message>
-        <source>Dexterity</source>
-        <translation>Dexterity</translation>
-    </message>
-    <message>
-        <source>Dexterity max</source>
-        <translation>Dexterity max</translation>
-    </message>
-    <message>
-        <source>Wisdom</source>
-        <translation>Wisdom</translation>
-    </message>
-    <message>
-        <source>Wisdom max</source>
-        <translation>Wisdom max</translation>
-    </message>
-    <message>
-        <source>Vitality</source>
-        <translation>Vitality</translation>
-    </message>
-    <message>
-        <source>Vitality max</source>
-        <translation>Vitality max</translation>
-    </message>
-    <message>
-        <source>Anti-magic</source>
-        <translation>Anti-magic</translation>
-    </message>
-    <message>
-        <source>Anti-magic max</source>
-        <translation>Anti-magic max</translation>
-    </message>
-    <message>
-        <source>Anti-fire</source>
-        <translation>Anti-fire</translation>
-    </message>
-    <message>
-        <source>Anti-fire max</source>
-        <translation>Anti-fire max</translation>
-    </message>
-    <message>
-        <source>FIGHTER</source>
-        <translation>FIGHTER</translation>
-    </message>
-    <message>
-        <source>NINJA</source>
-        <translation>NINJA</translation>
-    </message>
-    <message>
-        <source>PRIEST</source>
-        <translation>PRIEST</translation>
-    </message>
-    <message>
-        <source>WIZARD</source>
-        <translation>WIZARD</translation>
-    </message>
-    <message>
-        <source>East</source>
-        <translation>East</translation>
-    </message>
-    <message>
-        <source>West</source>
-        <translation>West</translation>
-    </message>
-    <message>
-        <source>South</source>
-        <translation>South</translation>
-    </message>
-    <message>
-        <source>North</source>
-        <translation>North</translation>
-    </message>
-    <message>
-        <source>%2, Player %1</source>
-        <translation>%2, Player %1</translation>
+        <source>%1, Player %2</source>
+        <translation>%1, Player %2</translation>
     </message>
 </context>
 <context>

@@ -67,7 +67,7 @@ TEST_F(SaveSessionTest, ApplyWritesOnlyTheEditsIntoTheNewerSave)
     EXPECT_EQ(m_session.Store(m_path, m_data), Outcome::NotStored); // Cancel
     EXPECT_EQ(Read(m_path), newer);
     ASSERT_EQ(m_prompts.questions.size(), 1);
-    EXPECT_TRUE(m_prompts.questions[0].endsWith(QStringLiteral("applying keeps yours:\nHP, Player 1: game 90, yours 99")))
+    EXPECT_TRUE(m_prompts.questions[0].endsWith(QStringLiteral("applying keeps yours:\nHP current, Player 1: game 90, yours 99")))
         << m_prompts.questions[0].toStdString();
 
     m_prompts.answers = {QStringLiteral("Apply my edits")};
@@ -160,7 +160,7 @@ TEST_P(LedgerTest, NoSavedValueIsSilentlyTakenBack)
     const std::string_view steps = GetParam().steps;
     EXPECT_EQ(asked, steps.find('C') == steps.npos && (steps.find('L') == steps.npos || steps.find('L') < steps.find('W')));
     if (asked) {
-        EXPECT_TRUE(m_prompts.questions.back().contains(QStringLiteral("Food, Player 1: you saved 3000, the file holds 1817 now")))
+        EXPECT_TRUE(m_prompts.questions.back().contains(QStringLiteral("Food Status, Player 1: you saved 3000, the file holds 1817 now")))
             << m_prompts.questions.back().toStdString();
     }
 }
@@ -178,7 +178,7 @@ TEST_F(SaveSessionTest, TheGamesValuesCanBeTakenInstead)
     GameSaves({{kFood1, 1817}});
     ASSERT_EQ(m_session.CheckFile(m_data), CSaveSession::FileChange::TakenBack);
     EXPECT_EQ(m_data.champions[0].food, 3000);
-    EXPECT_EQ(m_session.TakenBackLines(), QStringList(QStringLiteral("Food, Player 1: you saved 3000, the file holds 1817 now")));
+    EXPECT_EQ(m_session.TakenBackLines(), QStringList(QStringLiteral("Food Status, Player 1: you saved 3000, the file holds 1817 now")));
     GameSaves({{kFood1, 1818}}); // the game goes on: told already, the user's value stays
     EXPECT_EQ(m_session.CheckFile(m_data), CSaveSession::FileChange::NewerSave);
     EXPECT_EQ(m_data.champions[0].food, 3000);

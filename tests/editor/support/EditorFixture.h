@@ -3,6 +3,7 @@
 #include "editor/window/EditorDlg.h"
 #include "editor/widgets/LevelMapView.h"
 #include "resources/ControlIds.h"
+#include "resources/DialogLayout.h"
 #include "support/RecordingPrompts.h"
 #include "tests/support/SaveFormat.h"
 
@@ -20,13 +21,30 @@
 #include <memory>
 #include <vector>
 
-// The controls of a champion's 24 values, in the order of the record's
-// members, which is the order of the fields in the file.
-inline constexpr std::array<int, 24> kChampionControls = {
-    IDC_HP_CUR,        IDC_HP_MAX,        IDC_STAMINA_CUR,  IDC_STAMINA_MAX,  IDC_MANA_CUR,     IDC_MANA_MAX,
-    IDC_FOOD,          IDC_WATER,         IDC_STRENGTH_CUR, IDC_STRENGTH_MAX, IDC_DEXTERITY_CUR, IDC_DEXTERITY_MAX,
-    IDC_WISDOM_CUR,    IDC_WISDOM_MAX,    IDC_VITALITY_CUR, IDC_VITALITY_MAX, IDC_ANTIMAGIC_CUR, IDC_ANTIMAGIC_MAX,
-    IDC_ANTIFIRE_CUR,  IDC_ANTIFIRE_MAX,  IDC_FIGHTER,      IDC_NINJA,        IDC_PRIEST,       IDC_WIZARD};
+// The record's fields as the window lays them out, known apart from the
+// field table: after the path, the party's column, then a champion's page
+// column by column, which is the order of the file (the party's five, then
+// one champion's 24); each named by the words of its label up to the colon,
+// a pair's two as current and maximum, a skill as experience.
+inline std::vector<std::pair<int, QString>> LaidOutFields()
+{
+    std::vector<std::pair<int, QString>> fields;
+    QString label;
+    for (const DialogControl& control : DialogLayout::Controls) {
+        const ControlKind kind = control.kind;
+        if (kind == ControlKind::Label)
+            label = QString::fromLatin1(control.text).remove(QLatin1Char('&')).section(QLatin1Char(':'), 0, 0);
+        else if (kind == ControlKind::Edit && !fields.empty() && fields.back().second == label) // a pair's second
+            fields.back().second += QStringLiteral(" current"), fields.emplace_back(control.nId, label + " maximum");
+        else if (kind == ControlKind::SkillPicker)
+            fields.emplace_back(control.nId, label + QStringLiteral(" experience"));
+        else if (kind == ControlKind::Edit || kind == ControlKind::DropDown || kind == ControlKind::DropDownList)
+            fields.emplace_back(control.nId, label);
+    }
+    fields.erase(fields.begin()); // the path
+    return fields;
+}
+inline const std::vector<std::pair<int, QString>> kLaidOut = LaidOutFields();
 
 using Bytes = SaveFormat::Bytes;
 inline Bytes ReadAll(const QString& path) { return SaveFormat::ReadFile(path.toStdString()); }

@@ -1,6 +1,7 @@
 // The editor window as a user drives it: every field through its own
 // control into its own bytes, the checks on input, the tabs, the map and
 // the commands.
+#include "editor/form/FieldTexts.h"
 #include "editor/window/ControlNames.h"
 #include "editor/window/EditMarks.h"
 #include "support/EditorFixture.h"
@@ -12,7 +13,7 @@
 
 namespace
 {
-const QString kManaRefused = QStringLiteral("Mana (current), Player 1: enter a whole number from 0 to 65535.");
+const QString kManaRefused = QStringLiteral("Mana current, Player 1: enter a whole number from 0 to 65535.");
 
 using FormTest = EditorFixture;
 
@@ -43,18 +44,20 @@ TEST_F(FormTest, TabKeyFollowsTheScreenOrderSkippingTheTabs)
     }
 }
 
-// Each of the 101 fields gets its own value through its own control, on
-// tabs left by a click and by a change from code; Save must put exactly
-// those values into exactly their bytes, and Load must show them again.
-TEST_F(FormTest, EveryFieldGoesThroughItsControlIntoItsBytesAndBack)
+// The field table as the user meets it. Each of the 101 fields gets its own
+// value through its own control, on tabs left by a click and by a change
+// from code, and is marked, with those typed before it and no other: a mark
+// compared against another field's or another champion's value, or put on
+// another control, shows. Save must put exactly those values into exactly
+// their bytes, Load show them again, and every use name the field alike.
+TEST_F(FormTest, EveryFieldHasItsControlItsBytesItsMarkAndOneName)
 {
     LoadDemo();
     const Bytes before = ReadAll(m_savePath);
-    const auto fields = SaveFormat::Fields();
     std::array<std::int32_t, SaveFormat::kFieldCount> values{};
     for (std::size_t i = 0; i < values.size(); ++i)
-        values[i] = static_cast<std::int32_t>(fields[i].width == 1 ? 20 + i : 1000 + 37 * i);
-    values[3] = 2; // direction "South"
+        values[i] = static_cast<std::int32_t>(SaveFormat::Fields()[i].width == 1 ? 20 + i : 1000 + 37 * i);
+    values[3] = 3; // direction "North"
     values[4] = 5; // level "6"
     const auto valueText = [&](std::size_t i) { return QString::number(values[i]); };
     const auto showChampion = [&](int champion) {
@@ -64,70 +67,53 @@ TEST_F(FormTest, EveryFieldGoesThroughItsControlIntoItsBytesAndBack)
             qobject_cast<QTabWidget*>(Control(IDC_TAB))->setCurrentIndex(champion);
         ASSERT_EQ(Tabs()->currentIndex(), champion);
     };
+    const auto marked = [&] {
+        std::vector<int> ids;
+        for (const auto& [id, name] : kLaidOut)
+            if (Control(id)->accessibleDescription() == CEditMarks::kEditedDescription)
+                ids.push_back(id);
+        return ids;
+    };
+    const auto index = [](int champion, std::size_t field) { return field + (field < 5 ? 0 : 24 * champion); };
+    std::vector<int> typed; // on the tab shown
+    const auto enter = [&](int champion, std::size_t m) {
+        const int id = kLaidOut[m].first;
+        if (m == 3 || m == 4)
+            Combo(id)->setCurrentIndex(values[m]);
+        else
+            Type(id, valueText(index(champion, m)));
+        typed.push_back(id);
+        EXPECT_EQ(marked(), typed) << "champion " << champion << ", control " << id;
+    };
 
+    for (std::size_t p = 0; p < 5; ++p)
+        enter(0, p);
     for (int champion : {0, 1, 2, 3}) {
         showChampion(champion);
-        for (std::size_t m = 0; m < kChampionControls.size(); ++m)
-            Type(kChampionControls[m], valueText(5 + 24 * static_cast<std::size_t>(champion) + m));
+        typed.resize(5); // the party's
+        for (std::size_t m = 5; m < kLaidOut.size(); ++m)
+            enter(champion, m);
     }
-    const int party[] = {IDC_PLAYERS, IDC_X, IDC_Y}; // then direction and level
-    for (std::size_t p = 0; p < 3; ++p)
-        Type(party[p], valueText(p));
-    Combo(IDC_DIRECTION)->setCurrentIndex(values[3]);
-    Combo(IDC_LEVEL)->setCurrentIndex(values[4]);
     showChampion(1);
     Click(IDC_SAVE);
-    EXPECT_TRUE(m_prompts.warnings.isEmpty() && m_prompts.questions.isEmpty());
+    EXPECT_TRUE(m_prompts.warnings.isEmpty() && m_prompts.questions.isEmpty() && marked().empty());
     const Bytes after = ReadAll(m_savePath);
     EXPECT_EQ(ChangedPositions(SaveFormat::Encode(before, 0, SaveFormat::Record(values)), after), std::vector<int>{})
         << "bytes that differ from the values typed";
 
     Load(Copy(QStringLiteral("original.srm"), before)); // other values everywhere, then the saved ones
     LoadDemo();
+    // Each field shown with its own value, and named by its label and
+    // champion alike for screen readers, in messages, questions and notices.
     for (int champion : {0, 1, 2, 3}) {
         showChampion(champion);
-        for (std::size_t m = 0; m < kChampionControls.size(); ++m)
-            EXPECT_EQ(Text(kChampionControls[m]), valueText(5 + 24 * static_cast<std::size_t>(champion) + m))
-                << "champion " << champion << ", control " << kChampionControls[m];
-    }
-    for (std::size_t p = 0; p < 3; ++p)
-        EXPECT_EQ(Text(party[p]), valueText(p));
-    EXPECT_EQ(Text(IDC_DIRECTION), QStringLiteral("South"));
-    EXPECT_EQ(Text(IDC_LEVEL), QStringLiteral("6"));
-}
-
-// Each field edited alone, on its own champion's tab, is the one marked:
-// a mark compared against another field's value, or put on another
-// control, shows here for whichever field it touches.
-TEST_F(FormTest, EachFieldEditedAloneIsTheOneMarked)
-{
-    LoadDemo();
-    const std::vector<int> party = {IDC_PLAYERS, IDC_X, IDC_Y, IDC_DIRECTION, IDC_LEVEL};
-    std::vector<int> all = party;
-    all.insert(all.end(), kChampionControls.begin(), kChampionControls.end());
-    const auto marked = [&] {
-        std::vector<int> ids;
-        for (const int id : all)
-            if (Control(id)->accessibleDescription() == CEditMarks::kEditedDescription)
-                ids.push_back(id);
-        return ids;
-    };
-    for (const int champion : {0, 1, 2, 3}) {
-        ClickTab(champion);
-        for (const int id : champion == 0 ? all : std::vector<int>(kChampionControls.begin(), kChampionControls.end())) {
-            const bool list = id == IDC_DIRECTION || id == IDC_LEVEL;
-            const QString before = Text(id);
-            const int index = list ? Combo(id)->currentIndex() : 0;
-            if (list)
-                Combo(id)->setCurrentIndex((index + 1) % Combo(id)->count());
-            else
-                Type(id, QString::number(before.toInt() + 1));
-            EXPECT_EQ(marked(), std::vector<int>{id}) << "champion " << champion << ", control " << id;
-            if (list)
-                Combo(id)->setCurrentIndex(index);
-            else
-                Type(id, before);
-            EXPECT_EQ(marked(), std::vector<int>{}) << "champion " << champion << ", control " << id;
+        for (std::size_t m = 0; m < kLaidOut.size(); ++m) {
+            const int id = kLaidOut[m].first;
+            const QString value = m == 3 || m == 4 ? Combo(id)->itemText(values[m]) : valueText(index(champion, m));
+            EXPECT_EQ(Text(id), value) << "champion " << champion << ", control " << id;
+            const QString name = kLaidOut[m].second + (m < 5 ? QString() : QStringLiteral(", Player %1").arg(champion + 1));
+            EXPECT_EQ(Control(id)->accessibleName(), name);
+            EXPECT_EQ(FieldName(index(champion, m)), name);
         }
     }
 }
@@ -138,17 +124,15 @@ TEST_F(FormTest, EachFieldEditedAloneIsTheOneMarked)
 TEST_F(FormTest, EveryListItemIsWrittenAndReadBackAsItself)
 {
     LoadDemo();
-    const std::tuple<int, std::int32_t PartyState::*, int> lists[] = {
-        {IDC_PLAYERS, &PartyState::playerCount, 0},
-        {IDC_DIRECTION, &PartyState::direction, -1}, // named items: the round trip only
-        {IDC_LEVEL, &PartyState::level, 1},
-    };
-    for (const auto& [id, member, offset] : lists) {
+    // Players, direction (named items: the round trip only) and level, by
+    // their record index, and what an item's text counts from.
+    for (const auto& [field, offset] : {std::pair(0, 0), std::pair(3, -1), std::pair(4, 1)}) {
+        const int id = kLaidOut[field].first;
         for (int item = 0; item < Combo(id)->count(); ++item) {
             const QString text = Combo(id)->itemText(item);
             Combo(id)->setCurrentIndex(item);
             Click(IDC_SAVE);
-            const std::int32_t saved = SaveFormat::Decode(ReadAll(m_savePath), 0).party.*member;
+            const std::int32_t saved = SaveFormat::Values(SaveFormat::Decode(ReadAll(m_savePath), 0))[field];
             EXPECT_EQ(saved, offset < 0 ? item : text.toInt() - offset) << id << " " << text.toStdString();
             Combo(id)->setCurrentIndex((item + 1) % Combo(id)->count());
             Click(IDC_LOAD);
@@ -163,23 +147,24 @@ TEST_F(FormTest, EveryListItemIsWrittenAndReadBackAsItself)
 // however many zeros hide its size, and the field gets the focus.
 TEST_F(FormTest, EveryNumberIsCheckedInExchangeOrderAgainstItsFieldsWidth)
 {
-    constexpr int kByte = 255, kWord = 65535;
-    const std::pair<int, int> order[] = {
-        {IDC_ANTIFIRE_CUR, kByte},  {IDC_ANTIFIRE_MAX, kByte},  {IDC_ANTIMAGIC_CUR, kByte}, {IDC_ANTIMAGIC_MAX, kByte},
-        {IDC_DEXTERITY_CUR, kByte}, {IDC_DEXTERITY_MAX, kByte}, {IDC_HP_CUR, kWord},        {IDC_HP_MAX, kWord},
-        {IDC_MANA_CUR, kWord},      {IDC_MANA_MAX, kWord},      {IDC_STAMINA_CUR, kWord},   {IDC_STAMINA_MAX, kWord},
-        {IDC_STRENGTH_CUR, kByte},  {IDC_STRENGTH_MAX, kByte},  {IDC_VITALITY_CUR, kByte},  {IDC_VITALITY_MAX, kByte},
-        {IDC_FOOD, kWord},          {IDC_WATER, kWord},         {IDC_WISDOM_CUR, kByte},    {IDC_WISDOM_MAX, kByte},
-        {IDC_X, kWord},             {IDC_Y, kWord},             {IDC_FIGHTER, kWord},       {IDC_NINJA, kWord},
-        {IDC_PRIEST, kWord},        {IDC_WIZARD, kWord},        {IDC_PLAYERS, kWord}};
+    const int order[] = {IDC_ANTIFIRE_CUR, IDC_ANTIFIRE_MAX,  IDC_ANTIMAGIC_CUR, IDC_ANTIMAGIC_MAX, IDC_DEXTERITY_CUR,
+                         IDC_DEXTERITY_MAX, IDC_HP_CUR,       IDC_HP_MAX,        IDC_MANA_CUR,      IDC_MANA_MAX,
+                         IDC_STAMINA_CUR,  IDC_STAMINA_MAX,   IDC_STRENGTH_CUR,  IDC_STRENGTH_MAX,  IDC_VITALITY_CUR,
+                         IDC_VITALITY_MAX, IDC_FOOD,          IDC_WATER,         IDC_WISDOM_CUR,    IDC_WISDOM_MAX,
+                         IDC_X,            IDC_Y,             IDC_FIGHTER,       IDC_NINJA,         IDC_PRIEST,
+                         IDC_WIZARD,       IDC_PLAYERS};
+    const auto largest = [](int id) {
+        const auto field = std::find_if(kLaidOut.begin(), kLaidOut.end(), [id](const auto& f) { return f.first == id; });
+        return SaveFormat::Fields().at(static_cast<std::size_t>(field - kLaidOut.begin())).width == 1 ? 255 : 65535;
+    };
     QStringList expected;
-    for (const auto& [id, most] : order)
-        Type(id, QString(40, u'0') + QString::number(most + 1));
-    for (const auto& [id, most] : order) {
+    for (const int id : order)
+        Type(id, QString(40, u'0') + QString::number(largest(id) + 1));
+    for (const int id : order) {
         EXPECT_FALSE(m_dialog->UpdateData(true));
         EXPECT_TRUE(HasFocus(id)) << "expected " << id;
-        expected << QStringLiteral("%1: enter a whole number from 0 to %2.").arg(ControlFieldName(id, 0)).arg(most);
-        Type(id, QString::number(most));
+        expected << QStringLiteral("%1: enter a whole number from 0 to %2.").arg(ControlFieldName(id, 0)).arg(largest(id));
+        Type(id, QString::number(largest(id)));
     }
     EXPECT_TRUE(m_dialog->UpdateData(true));
     EXPECT_EQ(m_prompts.warnings, expected);

@@ -16,8 +16,8 @@ TEST_F(LanguageTest, WarningAndQtsOwnTextsFollowTheSystemsLanguage)
     Type(IDC_STRENGTH_MAX, QStringLiteral("abc"));
     Click(IDC_SAVE);
     EXPECT_EQ(m_prompts.warnings.value(0).toStdString(),
-              japanese ? "Strength (maximum), Player 2: 0から255までの整数を入力してください。"
-                       : "Strength (maximum), Player 2: enter a whole number from 0 to 255.");
+              japanese ? "Strength maximum, Player 2: 0から255までの整数を入力してください。"
+                       : "Strength maximum, Player 2: enter a whole number from 0 to 255.");
     EXPECT_EQ(QCoreApplication::translate("QProgressDialog", "Cancel").toStdString(), japanese ? "キャンセル" : "Cancel");
 }
 }
