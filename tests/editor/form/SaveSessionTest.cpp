@@ -22,7 +22,7 @@ using Outcome = CSaveSession::StoreOutcome;
 const QString kOtherFile = QStringLiteral("The values on screen were loaded from '%1'. Write them into '%2'?");
 // Positions of champion 1's HP, HP max and food and champion 2's HP (low bytes), all words.
 constexpr int kHp1 = 1060, kHpMax1 = 1062, kFood1 = 1074, kHp2 = 1859;
-constexpr int kOutsideFields = 5000;
+constexpr int kLevel = 18, kOutsideFields = 5000;
 
 using SaveFormat::ChangedPositions;
 using SaveFormat::WithWords;
@@ -63,21 +63,22 @@ TEST_F(SaveSessionTest, ApplyWritesOnlyTheEditsIntoTheNewerSave)
     ASSERT_TRUE(m_session.Load(m_path, m_data));
     m_data.champions[0].hpCurrent = 99; // 85 in the file
     m_data.champions[0].hpMax = 120;
-    const Bytes newer = GameSaves({{kHp1, 90}, {kFood1, 4660}, {kHp2, 7}, {kOutsideFields, 0x5A5A}});
+    m_data.party.level = 2; // the list's "3"; the game's 20 is past the list's 14 and still counts from 1
+    const Bytes newer = GameSaves({{kHp1, 90}, {kFood1, 4660}, {kHp2, 7}, {kLevel, 20}, {kOutsideFields, 0x5A5A}});
     EXPECT_EQ(m_session.Store(m_path, m_data), Outcome::NotStored); // Cancel
     EXPECT_EQ(Read(m_path), newer);
     ASSERT_EQ(m_prompts.questions.size(), 1);
-    EXPECT_TRUE(m_prompts.questions[0].endsWith(QStringLiteral("applying keeps yours:\nHP current, Player 1: game 90, yours 99")))
+    EXPECT_TRUE(m_prompts.questions[0].endsWith(QStringLiteral("applying keeps yours:\nLevel: game 21, yours 3\nHP current, Player 1: game 90, yours 99")))
         << m_prompts.questions[0].toStdString();
 
     m_prompts.answers = {QStringLiteral("Apply my edits")};
     const SaveData edits = m_data;
     EXPECT_EQ(m_session.Store(m_path, m_data), Outcome::Stored);
     SaveFormat::Chosen edited;
-    edited.set(5).set(6); // champion 1's HP and HP max
+    edited.set(4).set(5).set(6); // the level, champion 1's HP and HP max
     EXPECT_EQ(Read(m_path), SaveFormat::Encode(newer, 0, edits, edited));
     EXPECT_EQ(m_data, SaveFormat::Decode(Read(m_path), 0)) << "the form shows the merged save";
-    EXPECT_EQ(m_session.WrittenFieldCount(), 2u);
+    EXPECT_EQ(m_session.WrittenFieldCount(), 3u);
     EXPECT_EQ(m_session.Store(m_path, m_data), Outcome::Stored) << "what was written is expected now";
     EXPECT_EQ(m_session.WrittenFieldCount(), 0u);
 
