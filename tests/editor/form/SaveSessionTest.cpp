@@ -208,13 +208,13 @@ TEST_F(SaveSessionTest, AnotherSpellingOfTheSaveIsTheSameSave)
                                               SaveFormat::Native(linked.toStdString()), refused);
     if (refused)
         GTEST_SKIP() << "no links here";
-    ASSERT_TRUE(m_session.Load(linked + QStringLiteral("/demo.srm"), m_data));
+    ASSERT_TRUE(m_session.Load(m_path, m_data));
     m_data.champions[0].food = 3000;
     const Bytes newer = WithWords(m_demo, {{kHp2, 7}});
     const QString fresh = Copy(QStringLiteral("fresh.srm"), newer);
     ASSERT_TRUE(QFile::remove(m_path) && QFile::rename(fresh, m_path));
     m_prompts.answers = {QStringLiteral("Apply my edits")};
-    EXPECT_EQ(m_session.Store(m_path, m_data), Outcome::Stored);
+    EXPECT_EQ(m_session.Store(linked + QStringLiteral("/demo.srm"), m_data), Outcome::Stored);
     EXPECT_EQ(Read(m_path), WithWords(newer, {{kFood1, 3000}}));
     ASSERT_EQ(m_prompts.questions.size(), 1);
     EXPECT_TRUE(m_prompts.questions[0].contains(QStringLiteral("changed on disk")));
