@@ -233,8 +233,10 @@ TEST_F(WatchedEditorTest, ALinkedSaveIsStillWatchedAfterItsTargetIsMadeAnew)
         GTEST_SKIP() << "no links here";
     Load(link);
     for (const int food : {4001, 4002, 4003}) {
-        if (food == 4001)
+        if (food == 4001) { // deleted, and written anew only after the watch has seen it gone
             QFile::remove(target);
+            QTest::qWait(2 * CFileWatch::kSettleMs);
+        }
         WriteAll(target, WithWords(m_demo, {{kFood1, food}}));
         // Sooner than the fallback look every 2 s: the system's watch sees it.
         EXPECT_TRUE(QTest::qWaitFor([&] { return Text(IDC_FOOD) == QString::number(food); }, CFileWatch::kPollMs * 3 / 4))
